@@ -1,0 +1,66 @@
+// A new game can start from any state: mid-blink, mid-countdown, or from the
+// end screen. It draws nine random values: three cells, then six colours.
+#include "game/newgame.h"
+
+#include "game/endgame.h"
+#include "game/game.h"
+#include "game/timer.h"
+#include "rules/supply.h"
+#include "ui/draw.h"
+
+void NewGame(Game &g)
+{
+    GameState &s = g.State;
+    SetLabel2(g.View, QString());
+    Reseed(g.Rnd, g.TimeOfDay());
+    s.Blinking = 0;
+    s.Score = 0;
+    SetLabel1(g.View, QString::number(s.Score));
+    RemoveMarkedBalls(g);
+    ClearMarks(g);
+    for (int16_t x = 1; x <= 9; x++)
+        for (int16_t y = 1; y <= 9; y++) {
+            s.Board(x, y) = Empty;
+            EraseCell(g.View, CellIndex(x, y));
+        }
+    ClearReserved(g);
+    s.IsGameOver = 0;
+    for (int16_t i = 1; i <= 3; i++)
+        PickFreeCell(g, s.NewPos[i]);
+    for (int16_t i = 1; i <= 3; i++)
+        RandomColor(g, s.NextColor[i]);
+    for (int16_t i = 1; i <= 3; i++)
+        PlaceBall(g, s.NewPos[i], s.NextColor[i]);
+    for (int16_t i = 1; i <= 3; i++)
+        RandomColor(g, s.NextColor[i]);
+    for (int16_t i = 1; i <= 3; i++)
+        DrawPreview(g.View, i, s.NextColor[i]);
+    ClearReserved(g);
+    // StopBlink draws the last selected ball back into its box; the box is
+    // then settled below to whatever the new board holds there.
+    StopBlink(g);
+    s.Selected = 0;
+    s.RunsScored = 0;
+    s.Streak = 0;
+    ShowBoard(g);
+    int16_t x, y;
+    CellXY(s.BlinkIndex, x, y);
+    bool reused = false;
+    for (int16_t i = 1; i <= 3; i++)
+        if (s.NewPos[i].x == x && s.NewPos[i].y == y)
+            reused = true;
+    if (reused)
+        DrawBall(g.View, s.BlinkIndex, s.Board(x, y));
+    else
+        EraseCell(g.View, s.BlinkIndex);
+}
+
+void Form_Load(Game &g)
+{
+    NewGame(g);
+}
+
+void Picture1_Click(Game &g)
+{
+    NewGame(g);
+}

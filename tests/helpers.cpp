@@ -1,0 +1,114 @@
+#include "helpers.h"
+
+#include "ui/draw.h"
+
+#include <cstring>
+
+static float FixedTime;
+static float ReadFixedTime() { return FixedTime; }
+
+void InitTestGame(Game &g, float timeOfDay)
+{
+    InitGame(g);
+    FixedTime = timeOfDay;
+    g.TimeOfDay = ReadFixedTime;
+}
+
+void SetBoard(Game &g, std::initializer_list<const char *> rows)
+{
+    int16_t y = 1;
+    for (const char *row : rows) {
+        for (int16_t x = 1; x <= 9; x++) {
+            int16_t v = row[x - 1] == '.' ? 0 : static_cast<int16_t>(row[x - 1] - '0');
+            g.State.Board(x, y) = v;
+            if (v)
+                DrawBall(g.View, CellIndex(x, y), v);
+            else
+                EraseCell(g.View, CellIndex(x, y));
+        }
+        y++;
+    }
+}
+
+QString BoardRows(const Game &g)
+{
+    QString out;
+    for (int16_t y = 1; y <= 9; y++) {
+        for (int16_t x = 1; x <= 9; x++) {
+            int16_t v = g.State.Board(x, y);
+            out += v == 0 ? QChar('.') : QChar('0' + v);
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+QImage BallImage(int16_t color)
+{
+    Screen s;
+    InitScreen(s);
+    DrawBall(s, 0, color);
+    return s.Boxes[0].Image;
+}
+
+bool ShowsBall(const Screen &s, int16_t box, int16_t color)
+{
+    return s.Boxes[box].Image == BallImage(color);
+}
+
+bool IsBlank(const Screen &s, int16_t box)
+{
+    return s.Boxes[box].Image == BallImage(0) && s.Boxes[box].Image.pixel(14, 14) == qRgb(0, 0, 0) &&
+           s.Boxes[box].Image.pixel(0, 0) == qRgb(0, 0, 0);
+}
+
+static bool BorderClear(const Grid &grid)
+{
+    for (int16_t i = 0; i <= 10; i++)
+        if (grid(i, 0) || grid(i, 10) || grid(0, i) || grid(10, i))
+            return false;
+    return true;
+}
+
+QString CheckInvariants(const Game &g)
+{
+    const GameState &s = g.State;
+    if (!BorderClear(s.Board) || !BorderClear(s.Marked) || !BorderClear(s.Reserved))
+        return QStringLiteral("a grid's outer ring is not zero");
+    for (int16_t x = 1; x <= 9; x++)
+        for (int16_t y = 1; y <= 9; y++) {
+            int16_t v = s.Board(x, y);
+            if (v < 0 || v > 6)
+                return QStringLiteral("cell (%1, %2) holds %3").arg(x).arg(y).arg(v);
+            if (s.Reserved(x, y))
+                return QStringLiteral("cell (%1, %2) is still reserved").arg(x).arg(y);
+            if (s.ClearPending == 0 && s.Marked(x, y))
+                return QStringLiteral("cell (%1, %2) is marked with no countdown").arg(x).arg(y);
+            int16_t box = CellIndex(x, y);
+            if (s.IsGameOver == -1) {
+                if (!IsBlank(g.View, box) || g.View.Boxes[box].Visible)
+                    return QStringLiteral("box %1 is not hidden and clear on the end screen").arg(box);
+                continue;
+            }
+            if (!g.View.Boxes[box].Visible)
+                return QStringLiteral("box %1 is hidden during play").arg(box);
+            if (s.Marked(x, y) || (s.Blinking == -1 && box == s.BlinkIndex))
+                continue;
+            bool ok = v ? ShowsBall(g.View, box, v) : IsBlank(g.View, box);
+            if (!ok)
+                return QStringLiteral("box %1 does not show cell value %2").arg(box).arg(v);
+        }
+    if (s.Score < 0)
+        return QStringLiteral("negative score");
+    return QString();
+}
+
+int16_t CountBalls(const Game &g)
+{
+    int16_t n = 0;
+    for (int16_t x = 1; x <= 9; x++)
+        for (int16_t y = 1; y <= 9; y++)
+            if (g.State.Board(x, y))
+                n++;
+    return n;
+}

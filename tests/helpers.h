@@ -1,0 +1,25 @@
+// Shared test helpers: boards written as nine rows of text, pictures compared
+// with reference drawings, and the invariants every event must keep.
+#pragma once
+
+#include "game/game.h"
+
+#include <QString>
+#include <initializer_list>
+
+// A game as the window creates it, with a fixed clock so new games repeat.
+void InitTestGame(Game &g, float timeOfDay = 1234.5f);
+
+// Rows top to bottom; '.' empty, '1'..'6' a ball. Draws the balls as well.
+void SetBoard(Game &g, std::initializer_list<const char *> rows);
+QString BoardRows(const Game &g);
+
+// Pictures of a box.
+bool ShowsBall(const Screen &s, int16_t box, int16_t color);
+bool IsBlank(const Screen &s, int16_t box);
+QImage BallImage(int16_t color);
+
+// Empty when the game keeps its invariants, else what is wrong.
+QString CheckInvariants(const Game &g);
+
+int16_t CountBalls(const Game &g);

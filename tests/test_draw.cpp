@@ -1,0 +1,212 @@
+// Drawing, checked on the pixels of the screen model's images.
+#include "helpers.h"
+
+#include "ui/draw.h"
+
+#include <QTest>
+
+class TestDraw : public QObject {
+    Q_OBJECT
+
+    Game *G = nullptr;
+    const QImage &Image(int16_t box) { return G->View.Boxes[box].Image; }
+
+private slots:
+    void init()
+    {
+        G = new Game;
+        InitTestGame(*G);
+    }
+    void cleanup() { delete G; }
+
+    void paletteIsPackedBlueGreenRed()
+    {
+        QCOMPARE(ColorValue(1), 0x0000FF);
+        QCOMPARE(ColorValue(2), 0x0080FF);
+        QCOMPARE(ColorValue(3), 0x00FFFF);
+        QCOMPARE(ColorValue(4), 0x00FF00);
+        QCOMPARE(ColorValue(5), 0xFFFF00);
+        QCOMPARE(ColorValue(6), 0xFF00FF);
+        QCOMPARE(ColorValue(0), 0);
+        QCOMPARE(ColorValue(7), 0);
+        QCOMPARE(ColorValue(-1), 0);
+    }
+
+    // The ball covers 2..26 in both directions, with a black rim whatever
+    // its colour, and nothing outside that square.
+    void ballCoversTwoToTwentySixWithABlackOutline()
+    {
+        const QRgb colours[] = {0, qRgb(255, 0, 0), qRgb(255, 128, 0), qRgb(255, 255, 0),
+                                qRgb(0, 255, 0), qRgb(0, 255, 255), qRgb(255, 0, 255)};
+        for (int16_t c = 1; c <= 6; c++) {
+            EraseCell(G->View, 5);
+            DrawBall(G->View, 5, c);
+            const QImage &im = Image(5);
+            QCOMPARE(im.pixel(14, 14), colours[c]);
+            QCOMPARE(G->View.Boxes[5].FillColor, colours[c]);
+            for (int p : {2, 26}) {
+                QCOMPARE(im.pixel(p, 14), qRgb(0, 0, 0));
+                QCOMPARE(im.pixel(14, p), qRgb(0, 0, 0));
+            }
+            QCOMPARE(im.pixel(3, 14), colours[c]);
+            QCOMPARE(im.pixel(25, 14), colours[c]);
+            int minX = 99, maxX = -1, minY = 99, maxY = -1;
+            for (int y = 0; y < 30; y++)
+                for (int x = 0; x < 30; x++)
+                    if (im.pixel(x, y) != qRgb(0, 0, 0)) {
+                        minX = std::min(minX, x), maxX = std::max(maxX, x);
+                        minY = std::min(minY, y), maxY = std::max(maxY, y);
+                    }
+            // The coloured inside lies within the black rim: 3..25.
+            QCOMPARE(minX, 3);
+            QCOMPARE(maxX, 25);
+            QCOMPARE(minY, 3);
+            QCOMPARE(maxY, 25);
+        }
+    }
+
+    void colourZeroLeavesAClearedBoxEmpty()
+    {
+        DrawBall(G->View, 7, 0);
+        QVERIFY(IsBlank(G->View, 7));
+    }
+
+    void aBallOverABallChangesOnlyItsColour()
+    {
+        DrawBall(G->View, 3, 2);
+        DrawBall(G->View, 3, 5);
+        QVERIFY(ShowsBall(G->View, 3, 5));
+    }
+
+    // A ball drawn over a burst covers its middle; the spray outside the disc
+    // stays, and the rim is still black although the pen has another colour.
+    void aBallOverABurstKeepsTheBurstsOuterPixels()
+    {
+        // The first line runs white to (2, 2); the other 99 blue to (28, 28).
+        float v[500];
+        for (int i = 0; i < 500; i++)
+            v[i] = (i % 5 < 2 || i % 5 == 4) ? 0.9999999f : 0.0f;
+        v[0] = v[1] = 0.0f;
+        v[2] = v[3] = v[4] = 0.9999999f;
+        ScriptRandom(G->Rnd, v, 500);
+        DrawBurst(*G, 9);
+        QCOMPARE(Image(9).pixel(3, 3), qRgb(255, 255, 255));
+        QCOMPARE(Image(9).pixel(10, 10), qRgb(255, 255, 255));
+        QCOMPARE(G->View.Boxes[9].PenColor, qRgb(0, 0, 255));
+        QCOMPARE(Image(9).pixel(27, 27), qRgb(0, 0, 255));
+        DrawBall(G->View, 9, 4);
+        QCOMPARE(Image(9).pixel(2, 2), qRgb(255, 255, 255));
+        QCOMPARE(Image(9).pixel(3, 3), qRgb(255, 255, 255));
+        QCOMPARE(Image(9).pixel(10, 10), qRgb(0, 255, 0));
+        QCOMPARE(Image(9).pixel(2, 14), qRgb(0, 0, 0));
+        QCOMPARE(Image(9).pixel(14, 26), qRgb(0, 0, 0));
+        QCOMPARE(Image(9).pixel(27, 27), qRgb(0, 0, 255));
+        QCOMPARE(Image(9).pixel(23, 23), qRgb(0, 0, 255)); // just outside the disc
+        QCOMPARE(Image(9).pixel(22, 22), qRgb(0, 255, 0));
+    }
+
+    // Every line starts at (15, 15), so the centre keeps the last line's
+    // colour, which is also the pen colour the burst leaves behind.
+    void burstTakesFiveHundredValuesAndDrawsFromTheCentre()
+    {
+        Reseed(G->Rnd, 42.0f);
+        DrawBurst(*G, 0);
+        QCOMPARE(G->Rnd.Drawn, uint64_t(500));
+        QCOMPARE(Image(0).pixel(15, 15), G->View.Boxes[0].PenColor);
+        for (int y = 0; y < 30; y++)
+            for (int x = 0; x < 30; x++)
+                if (x < 2 || x > 28 || y < 2 || y > 28)
+                    QCOMPARE(Image(0).pixel(x, y), qRgb(0, 0, 0));
+    }
+
+    // 0.25 * 26 + 2 = 8.5 goes to 8 and 0.75 * 26 + 2 = 21.5 to 22; 0.5 * 256
+    // is 128, and 0.999 * 256 rounds to 256, which counts as 255. The other
+    // 99 lines take zeros: black lines to (2, 2), off the first line's end.
+    void scriptedValuesGiveTheRoundedEndPoints()
+    {
+        float v[500] = {0.25f, 0.75f, 0.5f, 0.0f, 0.999f};
+        ScriptRandom(G->Rnd, v, 500);
+        DrawBurst(*G, 1);
+        QCOMPARE(G->Rnd.Drawn, uint64_t(500));
+        QCOMPARE(Image(1).pixel(8, 22), qRgb(128, 0, 255));
+        QCOMPARE(Image(1).pixel(9, 22), qRgb(0, 0, 0));
+        QCOMPARE(Image(1).pixel(8, 23), qRgb(0, 0, 0));
+        QCOMPARE(Image(1).pixel(15, 15), qRgb(0, 0, 0));
+    }
+
+    void burstWithNothingMarkedDrawsNothingAndTakesNoValue()
+    {
+        BurstMarkedCells(*G);
+        QCOMPARE(G->Rnd.Drawn, uint64_t(0));
+        for (int16_t b = 0; b <= 80; b++)
+            QVERIFY(IsBlank(G->View, b));
+    }
+
+    // Column by column: (1, 2) bursts before (2, 1), whatever the box order.
+    void markedCellsBurstColumnByColumn()
+    {
+        G->State.Marked(2, 1) = -1;
+        G->State.Marked(1, 2) = -1;
+        float v[1000] = {};
+        for (int i = 2; i < 500; i += 5)
+            v[i] = 0.5f; // first burst red 128
+        for (int i = 502; i < 1000; i += 5)
+            v[i + 1] = 0.5f; // second burst green 128
+        ScriptRandom(G->Rnd, v, 1000);
+        BurstMarkedCells(*G);
+        QCOMPARE(G->Rnd.Drawn, uint64_t(1000));
+        QCOMPARE(Image(CellIndex(1, 2)).pixel(15, 15), qRgb(128, 0, 0));
+        QCOMPARE(Image(CellIndex(2, 1)).pixel(15, 15), qRgb(0, 128, 0));
+    }
+
+    void previewSlotsMapToTheirBoxes()
+    {
+        DrawPreview(G->View, 1, 1);
+        DrawPreview(G->View, 2, 2);
+        DrawPreview(G->View, 3, 3);
+        QVERIFY(ShowsBall(G->View, Picture4, 1));
+        QVERIFY(ShowsBall(G->View, Picture3, 2));
+        QVERIFY(ShowsBall(G->View, Picture2, 3));
+        Screen before = G->View;
+        DrawPreview(G->View, 0, 4);
+        DrawPreview(G->View, 4, 4);
+        for (int16_t b = 0; b < BoxCount; b++)
+            QCOMPARE(G->View.Boxes[b].Image, before.Boxes[b].Image);
+    }
+
+    void roundingGoesHalvesToEven()
+    {
+        QCOMPARE(RoundHalfEven(0.5f), int16_t(0));
+        QCOMPARE(RoundHalfEven(1.5f), int16_t(2));
+        QCOMPARE(RoundHalfEven(2.5f), int16_t(2));
+        QCOMPARE(RoundHalfEven(4.5f), int16_t(4));
+        QCOMPARE(RoundHalfEven(2.4999f), int16_t(2));
+        QCOMPARE(RoundHalfEven(2.5001f), int16_t(3));
+        QCOMPARE(RoundHalfEven(0.0f), int16_t(0));
+    }
+
+    void randomValuesStayBelowOne()
+    {
+        Reseed(G->Rnd, 0.001f);
+        float lo = 1, hi = 0;
+        for (int i = 0; i < 200000; i++) {
+            float r = NextRandom(G->Rnd);
+            QVERIFY(r >= 0.0f && r < 1.0f);
+            lo = std::min(lo, r), hi = std::max(hi, r);
+        }
+        QVERIFY(lo < 0.001f && hi > 0.999f);
+        // The same seed repeats its sequence; another seed does not.
+        Random a{}, b{}, c{};
+        Reseed(a, 100.25f), Reseed(b, 100.25f), Reseed(c, 100.5f);
+        int same = 0;
+        for (int i = 0; i < 100; i++) {
+            float va = NextRandom(a);
+            QCOMPARE(va, NextRandom(b));
+            same += va == NextRandom(c);
+        }
+        QVERIFY(same < 5);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestDraw)
+#include "test_draw.moc"

@@ -1,0 +1,137 @@
+// Pixel-exact drawing: aliased, replacing pixels, as the boxes' pen does. The
+// ball is a fixed mask, the burst lines are plain Bresenham lines.
+#include "ui/draw.h"
+
+#include "game/game.h"
+
+#include <array>
+#include <cstdlib>
+
+namespace {
+
+// 0 outside the ball, 1 its black outline, 2 its inside. The disc is centred
+// on (14, 14) with radius 12 and so covers 2..26 in both directions.
+using Mask = std::array<std::array<uint8_t, BoxSize>, BoxSize>;
+
+constexpr bool InDisc(int x, int y)
+{
+    int dx = x - 14, dy = y - 14;
+    return dx * dx + dy * dy <= 12 * 12 + 12; // radius 12.5: a round rim
+}
+
+constexpr Mask MakeBallMask()
+{
+    Mask m{};
+    for (int y = 0; y < BoxSize; y++)
+        for (int x = 0; x < BoxSize; x++)
+            if (InDisc(x, y))
+                m[y][x] = (InDisc(x - 1, y) && InDisc(x + 1, y) && InDisc(x, y - 1) && InDisc(x, y + 1)) ? 2 : 1;
+    return m;
+}
+
+constexpr Mask BallMask = MakeBallMask();
+
+QRgb ToRgb(int32_t packed)
+{
+    return qRgb(packed & 0xFF, (packed >> 8) & 0xFF, (packed >> 16) & 0xFF);
+}
+
+QRgb *Pixels(Box &b) { return reinterpret_cast<QRgb *>(b.Image.bits()); }
+
+void Line(Box &b, int x0, int y0, int x1, int y1)
+{
+    QRgb *px = Pixels(b);
+    const int stride = b.Image.bytesPerLine() / 4;
+    int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
+    int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
+    int err = dx + dy;
+    for (;;) {
+        px[y0 * stride + x0] = b.PenColor;
+        if (x0 == x1 && y0 == y1)
+            break;
+        int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x0 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y0 += sy;
+        }
+    }
+}
+
+int16_t Channel(Random &rnd)
+{
+    int16_t v = RoundHalfEven(NextRandom(rnd) * 256.0f);
+    return v > 255 ? 255 : v;
+}
+
+} // namespace
+
+int32_t ColorValue(int16_t c)
+{
+    switch (c) {
+    case 1: return 0x0000FF; // red
+    case 2: return 0x0080FF; // orange
+    case 3: return 0x00FFFF; // yellow
+    case 4: return 0x00FF00; // green
+    case 5: return 0xFFFF00; // cyan
+    case 6: return 0xFF00FF; // magenta
+    default: return 0x000000;
+    }
+}
+
+void DrawBall(Screen &s, int16_t box, int16_t c)
+{
+    Box &b = s.Boxes[box];
+    b.FillColor = ToRgb(ColorValue(c));
+    QRgb *px = Pixels(b);
+    const int stride = b.Image.bytesPerLine() / 4;
+    const QRgb outline = qRgb(0, 0, 0);
+    for (int y = 2; y <= 26; y++)
+        for (int x = 2; x <= 26; x++)
+            if (uint8_t m = BallMask[y][x])
+                px[y * stride + x] = m == 2 ? b.FillColor : outline;
+    b.Changed = true;
+}
+
+void EraseCell(Screen &s, int16_t box)
+{
+    Box &b = s.Boxes[box];
+    b.Image.fill(qRgb(0, 0, 0));
+    b.Changed = true;
+}
+
+void DrawBurst(Game &g, int16_t box)
+{
+    Box &b = g.View.Boxes[box];
+    for (int16_t n = 1; n <= 100; n++) {
+        int16_t x = RoundHalfEven(NextRandom(g.Rnd) * 26.0f + 2.0f);
+        int16_t y = RoundHalfEven(NextRandom(g.Rnd) * 26.0f + 2.0f);
+        int16_t r = Channel(g.Rnd);
+        int16_t gr = Channel(g.Rnd);
+        int16_t bl = Channel(g.Rnd);
+        b.PenColor = qRgb(r, gr, bl);
+        Line(b, 15, 15, x, y);
+    }
+    b.Changed = true;
+}
+
+void BurstMarkedCells(Game &g)
+{
+    for (int16_t x = 1; x <= 9; x++)
+        for (int16_t y = 1; y <= 9; y++)
+            if (g.State.Marked(x, y) == -1)
+                DrawBurst(g, CellIndex(x, y));
+}
+
+void DrawPreview(Screen &s, int16_t slot, int16_t c)
+{
+    if (slot == 1)
+        DrawBall(s, Picture4, c);
+    else if (slot == 2)
+        DrawBall(s, Picture3, c);
+    else if (slot == 3)
+        DrawBall(s, Picture2, c);
+}

@@ -1,0 +1,16 @@
+// Drawing balls, bursts and previews into the boxes of the screen model.
+#pragma once
+
+#include <cstdint>
+
+struct Game;
+struct Screen;
+
+// The palette as 0xBBGGRR; anything but 1..6 is black.
+int32_t ColorValue(int16_t c);
+
+void DrawBall(Screen &s, int16_t box, int16_t c);
+void EraseCell(Screen &s, int16_t box);
+void DrawBurst(Game &g, int16_t box);
+void BurstMarkedCells(Game &g);
+void DrawPreview(Screen &s, int16_t slot, int16_t c);

@@ -1,0 +1,197 @@
+// The window's controls, at the places and in the colours of the original
+// design; everything the game changes comes through the screen model.
+#include "ui/form1.h"
+
+#include "game/newgame.h"
+#include "game/timer.h"
+#include "game/turn.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+const QColor Navy(0, 0, 128);
+const QColor Black(0, 0, 0);
+const QColor Magenta(255, 0, 255);
+const QColor Olive(192, 192, 0);
+const QColor Cyan(0, 255, 255);
+const QColor Blue(0, 0, 255);
+const QColor Yellow(255, 255, 0);
+
+void Fill(QWidget *w, QColor color)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, color);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+} // namespace
+
+PictureBox::PictureBox(QWidget *parent, const QImage *image) : QWidget(parent), Image(image)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent, image != nullptr);
+}
+
+void PictureBox::SetPixmap(const QPixmap &pixmap)
+{
+    Pixmap = pixmap;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    if (Image)
+        p.drawImage(0, 0, *Image);
+    else
+        p.drawPixmap(0, 0, Pixmap);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *e)
+{
+    if (e->button() == Qt::LeftButton)
+        Pressed = true;
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *e)
+{
+    if (e->button() != Qt::LeftButton || !Pressed)
+        return;
+    Pressed = false;
+    if (rect().contains(e->position().toPoint()))
+        emit clicked();
+}
+
+QLabel *Form1::MakeLabel(int x, int y, int w, int h, QColor back, QColor text, qreal points, const QString &t)
+{
+    auto *l = new QLabel(t, this);
+    l->setGeometry(x, y, w, h);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QFont f;
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(points);
+    l->setFont(f);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, back);
+    p.setColor(QPalette::WindowText, text);
+    l->setPalette(p);
+    l->setAutoFillBackground(true);
+    return l;
+}
+
+// A line shape covers its end points; Line9 is a bar width pixels thick.
+void Form1::MakeLine(int n, int x0, int y0, int x1, int y1, QColor color, int width)
+{
+    auto *w = new QWidget(this);
+    w->setGeometry(x0, y0, x1 - x0 + (y0 == y1 ? 1 : width), y1 - y0 + (y0 == y1 ? width : 1));
+    Fill(w, color);
+    Line[n] = w;
+}
+
+PictureBox *Form1::MakeBox(int16_t box, int x, int y)
+{
+    auto *b = new PictureBox(this, &G.View.Boxes[box].Image);
+    b->setGeometry(x, y, BoxSize, BoxSize);
+    return b;
+}
+
+Form1::Form1()
+{
+    InitGame(G);
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(304, 413);
+    setWindowTitle(QStringLiteral("Quintet"));
+    QIcon icon;
+    icon.addPixmap(QPixmap(QStringLiteral(":/icon32.xpm")));
+    icon.addPixmap(QPixmap(QStringLiteral(":/icon16.xpm")));
+    setWindowIcon(icon);
+    Fill(this, Navy);
+
+    for (int16_t i = 0; i <= 80; i++) {
+        Picture5[i] = MakeBox(i, 8 + 32 * (i % 9), 56 + 32 * (i / 9));
+        connect(Picture5[i], &PictureBox::clicked, this, [this, i] {
+            Picture5_Click(G, i);
+            Sync();
+        });
+    }
+    Picture4 = MakeBox(::Picture4, 200, 8);
+    Picture3 = MakeBox(::Picture3, 232, 8);
+    Picture2 = MakeBox(::Picture2, 264, 8);
+
+    Picture1 = new PictureBox(this, nullptr);
+    Picture1->setGeometry(8, 8, 35, 35);
+    Fill(Picture1, Navy);
+    Picture1->SetPixmap(QPixmap(QStringLiteral(":/smile32.xpm")));
+    Picture1->setCursor(QCursor(QPixmap(QStringLiteral(":/hand32.xpm")), 12, 1));
+    Picture1->setToolTip(QStringLiteral("Start New Game"));
+    connect(Picture1, &PictureBox::clicked, this, [this] {
+        Picture1_Click(G);
+        Sync();
+    });
+
+    Label1 = MakeLabel(48, 8, 137, 38, Black, Magenta, 24, QStringLiteral("1234567"));
+    Label2 = MakeLabel(16, 352, 273, 49, Black, Olive, 29.25, QString());
+    Label3 = MakeLabel(8, 104, 289, 33, Navy, Cyan, 13.5, QStringLiteral("Click smile to try again"));
+    Label4 = MakeLabel(8, 136, 289, 33, Navy, Cyan, 13.5, QStringLiteral("Thank you for playing Quintet"));
+    Label5 = MakeLabel(8, 168, 289, 49, Navy, Cyan, 13.5, QStringLiteral("Free software: share it and change it"));
+    Label6 = MakeLabel(8, 224, 289, 33, Navy, Cyan, 13.5, QStringLiteral("and come back soon!"));
+    Label7 = MakeLabel(8, 256, 289, 33, Navy, Cyan, 13.5, QStringLiteral("The Quintet project"));
+    Label5->setWordWrap(true);
+
+    Line[0] = nullptr;
+    MakeLine(1, 195, 4, 298, 4, Blue);
+    MakeLine(2, 195, 41, 299, 41, Blue);
+    MakeLine(3, 195, 4, 195, 41, Blue);
+    MakeLine(4, 298, 4, 298, 41, Blue);
+    MakeLine(5, 12, 405, 293, 405, Olive);
+    MakeLine(6, 293, 348, 293, 405, Olive);
+    MakeLine(7, 12, 348, 293, 348, Olive);
+    MakeLine(8, 12, 348, 12, 405, Olive);
+    MakeLine(9, 8, 56, 296, 56, Yellow, 4);
+
+    // The end screen starts hidden; the model says so and Sync applies it.
+    Timer1.setInterval(300);
+    connect(&Timer1, &QTimer::timeout, this, [this] {
+        Timer1_Timer(G);
+        Sync();
+    });
+    Form_Load(G);
+    Sync();
+    Timer1.start();
+}
+
+void Form1::Sync()
+{
+    for (int16_t i = 0; i < BoxCount; i++) {
+        Box &b = G.View.Boxes[i];
+        if (!b.Changed)
+            continue;
+        b.Changed = false;
+        PictureBox *w = i <= 80 ? Picture5[i] : i == ::Picture4 ? Picture4 : i == ::Picture3 ? Picture3 : Picture2;
+        if (w->isVisibleTo(this) != b.Visible)
+            w->setVisible(b.Visible);
+        w->update();
+    }
+    if (!G.View.LabelsChanged)
+        return;
+    G.View.LabelsChanged = false;
+    Label1->setText(G.View.Label1);
+    Label2->setText(G.View.Label2);
+    QWidget *end[EndItemCount] = {Line[9], Label3, Label4, Label5, Label6, Label7};
+    for (int i = 0; i < EndItemCount; i++)
+        end[i]->setVisible(G.View.EndVisible[i]);
+}
+
+// A tool window does not count when Qt decides to quit on the last window
+// closed, so closing this one ends the program itself.
+void Form1::closeEvent(QCloseEvent *e)
+{
+    e->accept();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,55 @@
+// Form1: the game's one window. It shows the screen model and turns its four
+// events (load, cell click, smile click, timer tick) into handler calls.
+#pragma once
+
+#include "game/game.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+
+// A box that shows a picture and reports a left click: a press and a release
+// on the box, as a button does.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    PictureBox(QWidget *parent, const QImage *image);
+    void SetPixmap(const QPixmap &pixmap);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+
+private:
+    const QImage *Image; // the model's picture, or null for a fixed pixmap
+    QPixmap Pixmap;
+    bool Pressed = false;
+};
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    Form1();
+
+    Game G;                 // the game this window plays
+    PictureBox *Picture5[81];
+    PictureBox *Picture4, *Picture3, *Picture2, *Picture1;
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7;
+    QWidget *Line[10];      // Line1..Line9; element 0 unused
+    QTimer Timer1;
+
+    // Brings the widgets up to date with the screen model after an event.
+    void Sync();
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    QLabel *MakeLabel(int x, int y, int w, int h, QColor back, QColor text, qreal points, const QString &t);
+    void MakeLine(int n, int x0, int y0, int x1, int y1, QColor color, int width = 1);
+    PictureBox *MakeBox(int16_t box, int x, int y);
+};

@@ -1,0 +1,52 @@
+// The screen model's bookkeeping: every request records what changed.
+#include "ui/screen.h"
+
+void InitScreen(Screen &s)
+{
+    for (Box &b : s.Boxes) {
+        b.Image = QImage(BoxSize, BoxSize, QImage::Format_RGB32);
+        b.Image.fill(qRgb(0, 0, 0));
+        b.FillColor = qRgb(0, 0, 0);
+        b.PenColor = qRgb(0, 0, 0); // the window-text colour
+        b.Visible = true;
+        b.Changed = true;
+    }
+    s.Label1 = QStringLiteral("1234567");
+    s.Label2.clear();
+    for (bool &v : s.EndVisible)
+        v = false;
+    s.LabelsChanged = true;
+}
+
+void SetBoxVisible(Screen &s, int16_t box, bool visible)
+{
+    Box &b = s.Boxes[box];
+    if (b.Visible != visible) {
+        b.Visible = visible;
+        b.Changed = true;
+    }
+}
+
+void SetEndVisible(Screen &s, EndItem item, bool visible)
+{
+    if (s.EndVisible[item] != visible) {
+        s.EndVisible[item] = visible;
+        s.LabelsChanged = true;
+    }
+}
+
+void SetLabel1(Screen &s, const QString &text)
+{
+    if (s.Label1 != text) {
+        s.Label1 = text;
+        s.LabelsChanged = true;
+    }
+}
+
+void SetLabel2(Screen &s, const QString &text)
+{
+    if (s.Label2 != text) {
+        s.Label2 = text;
+        s.LabelsChanged = true;
+    }
+}

@@ -1,0 +1,43 @@
+// The screen model: everything the window shows, as plain data. The game
+// draws here; the window only displays it, so the game runs without one.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <cstdint>
+
+// Box numbers: 0..80 are the cell boxes Picture5(i); then the three previews.
+constexpr int16_t Picture4 = 81; // preview slot 1, leftmost
+constexpr int16_t Picture3 = 82; // preview slot 2
+constexpr int16_t Picture2 = 83; // preview slot 3, rightmost
+constexpr int16_t BoxCount = 84;
+constexpr int BoxSize = 30;
+
+// A drawable box: a persistent picture that survives hiding and showing.
+struct Box {
+    QImage Image;       // 30 x 30, RGB32
+    QRgb FillColor;
+    QRgb PenColor;
+    bool Visible;
+    bool Changed;       // picture or visibility changed since the window looked
+};
+
+// The end screen's controls, in the order the game shows them.
+enum EndItem { Line9, Label3, Label4, Label5, Label6, Label7, EndItemCount };
+
+struct Screen {
+    Box Boxes[BoxCount];
+    QString Label1;     // the score
+    QString Label2;     // the message
+    bool EndVisible[EndItemCount];
+    bool LabelsChanged; // a caption or an end-screen visibility changed
+};
+
+// The model as the window is built: black boxes, all shown, end screen hidden.
+void InitScreen(Screen &s);
+
+// View requests the game makes besides drawing.
+void SetBoxVisible(Screen &s, int16_t box, bool visible);
+void SetEndVisible(Screen &s, EndItem item, bool visible);
+void SetLabel1(Screen &s, const QString &text);
+void SetLabel2(Screen &s, const QString &text);
