@@ -69,8 +69,8 @@ def inset_triangle(pts, d):
 
 # Edges run at slopes of 1:2 and 1:1 so the aliased staircases stay regular.
 TRIANGLE = [(16, 0), (31.7, 31.4), (0.3, 31.4)]
-BOLT = [(16, 8), (19.5, 8), (16.5, 14), (21, 14), (16.5, 23), (19.5, 23),
-        (15, 27.5), (10.5, 23), (13, 23), (16.5, 16), (12, 16)]
+BOLT = [(15, 9), (19, 9), (16, 15), (20, 15), (15.85, 23.3), (18.5, 23.3),
+        (13.5, 28.3), (8.5, 23.3), (11.85, 23.3), (15, 17), (11, 17)]
 
 
 def icon_parts():
@@ -78,15 +78,15 @@ def icon_parts():
 
 
 def smile_parts():
-    return [('face', ellipse(16, 16, 15.2, 15.2), 'y', 'k'),
-            ('eyes', union(ellipse(11.3, 11.5, 1.9, 2.9), ellipse(20.7, 11.5, 1.9, 2.9)), 'k', None),
-            ('mouth', arc(16, 15.5, 9.0, 25, 155, 1.15), 'k', None)]
+    return [('face', ellipse(16, 16, 15.4, 15.4), 'y', 'k'),
+            ('eyes', union(ellipse(11.5, 11.5, 1.5, 2.6), ellipse(20.5, 11.5, 1.5, 2.6)), 'k', None),
+            ('mouth', arc(16, 15.5, 9.5, 22, 158, 1.0), 'k', None)]
 
 
 def hand_parts():
     return [('thumb', capsule(5.5, 15.5, 9.5, 21, 2.3), 'w', 'k'),
             ('palm', poly((10, 16), (29, 16), (29, 22.5), (27.2, 27), (11.5, 27), (8.5, 22)), 'w', 'k'),
-            ('index', capsule(12.5, 3.5, 12.5, 18, 2.5), 'w', 'k'),
+            ('index', capsule(12.25, 3.5, 12.25, 18, 2.5), 'w', 'k'),
             ('middle', capsule(17.5, 12.5, 17.5, 19, 2.5), 'w', 'k'),
             ('ring', capsule(22.5, 13.5, 22.5, 19, 2.5), 'w', 'k'),
             ('little', capsule(27, 15.5, 27, 20, 2), 'w', 'k'),
@@ -95,6 +95,17 @@ def hand_parts():
 
 # Fingers grow out of the palm without a seam; every other meeting gets a line.
 HAND_JOINS = {('palm', f) for f in ('index', 'middle', 'ring', 'little')}
+
+
+# At 16x16 the scaled-down bolt and face break up, so these are placed by hand:
+# row -> 'x' or 'x0-x1' spans.
+BOLT16 = {5: '8', 6: '7-8', 7: '6-9', 8: '8-9', 9: '7-8', 10: '7-8', 11: '5-9', 12: '6-8', 13: '7'}
+FACE16 = {4: '5 10', 5: '5 10', 9: '3 12', 10: '4 11', 11: '5-6 9-10', 12: '7-8'}
+
+
+def spans(spec, c):
+    return [(x, y, c) for y, s in spec.items() for a, _, b in (t.partition('-') for t in s.split())
+            for x in range(int(a), int(b or a) + 1)]
 
 
 # --- rendering ---
@@ -208,11 +219,12 @@ def check_hotspot(rows, hx, hy):
 
 def main():
     os.makedirs(OUT, exist_ok=True)
-    icons = {n: render(icon_parts(), n) for n in (16, 32)}
+    icons = {16: render(icon_parts()[:1], 16, overrides=spans(BOLT16, 'w')),
+             32: render(icon_parts(), 32)}
     icons[64] = render(icon_parts(), 64, width=2)
     for n, rows in icons.items():
         write_xpm('icon%d' % n, rows)
-    write_xpm('smile16', render(smile_parts(), 16))
+    write_xpm('smile16', render(smile_parts()[:1], 16, overrides=spans(FACE16, 'k')))
     write_xpm('smile32', render(smile_parts(), 32))
     write_xpm('smile64', render(smile_parts(), 64, width=2))
     for n, hot in ((32, (12, 1)), (64, (24, 2))):

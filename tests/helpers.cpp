@@ -85,6 +85,8 @@ QString CheckInvariants(const Game &g)
             if (s.ClearPending == 0 && s.Marked(x, y))
                 return QStringLiteral("cell (%1, %2) is marked with no countdown").arg(x).arg(y);
             int16_t box = CellIndex(x, y);
+            if (s.Marked(x, y))
+                continue; // a burst may show, even in a hidden box
             if (s.IsGameOver == -1) {
                 if (!IsBlank(g.View, box) || g.View.Boxes[box].Visible)
                     return QStringLiteral("box %1 is not hidden and clear on the end screen").arg(box);
@@ -92,7 +94,7 @@ QString CheckInvariants(const Game &g)
             }
             if (!g.View.Boxes[box].Visible)
                 return QStringLiteral("box %1 is hidden during play").arg(box);
-            if (s.Marked(x, y) || (s.Blinking == -1 && box == s.BlinkIndex))
+            if (s.Blinking == -1 && box == s.BlinkIndex)
                 continue;
             bool ok = v ? ShowsBall(g.View, box, v) : IsBlank(g.View, box);
             if (!ok)
