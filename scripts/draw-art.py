@@ -71,6 +71,7 @@ def inset_triangle(pts, d):
 TRIANGLE = [(16, 0), (31.7, 31.4), (0.3, 31.4)]
 BOLT = [(15, 9), (19, 9), (16, 15), (20, 15), (15.85, 23.3), (18.5, 23.3),
         (13.5, 28.3), (8.5, 23.3), (11.85, 23.3), (15, 17), (11, 17)]
+OUTLINE = 1.1  # triangle rim width of the vector icon, in design units
 
 
 def icon_parts():
@@ -87,7 +88,7 @@ def hand_parts():
     return [('thumb', capsule(5.5, 15.5, 9.5, 21, 2.3), 'w', 'k'),
             ('palm', poly((10, 16), (29, 16), (29, 22.5), (27.2, 27), (11.5, 27), (8.5, 22)), 'w', 'k'),
             ('index', capsule(12.25, 3.5, 12.25, 18, 2.5), 'w', 'k'),
-            ('middle', capsule(17.5, 12.5, 17.5, 19, 2.5), 'w', 'k'),
+            ('middle', capsule(17.3, 12.5, 17.3, 19, 2.6), 'w', 'k'),
             ('ring', capsule(22.5, 13.5, 22.5, 19, 2.5), 'w', 'k'),
             ('little', capsule(27, 15.5, 27, 20, 2), 'w', 'k'),
             ('cuff', poly((11, 26), (28, 26), (28, 31), (11, 31)), 'b', 'k')]
@@ -103,8 +104,8 @@ BOLT16 = {5: '8', 6: '7-8', 7: '6-9', 8: '8-9', 9: '7-8', 10: '7-8', 11: '5-9', 
 FACE16 = {4: '5 10', 5: '5 10', 9: '3 12', 10: '4 11', 11: '5-6 9-10', 12: '7-8'}
 
 
-def spans(spec, c):
-    return [(x, y, c) for y, s in spec.items() for a, _, b in (t.partition('-') for t in s.split())
+def spans(table, c):
+    return [(x, y, c) for y, s in table.items() for a, _, b in (t.partition('-') for t in s.split())
             for x in range(int(a), int(b or a) + 1)]
 
 
@@ -199,7 +200,9 @@ def write_png(path, size, raw):
 def write_svg():
     def pts(p):
         return ' '.join('%g,%g' % (round(x, 3), round(y, 3)) for x, y in p)
-    svg = ('<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 32 32">\n'
+    # stroke="none" keeps simple SVG renderers from adding outlines of their own.
+    svg = ('<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256"'
+           ' viewBox="0 0 32 32" stroke="none">\n'
            '  <polygon fill="#000080" points="%s"/>\n'
            '  <polygon fill="#0000FF" points="%s"/>\n'
            '  <polygon fill="#FFFFFF" points="%s"/>\n'
@@ -208,13 +211,11 @@ def write_svg():
         f.write(svg)
 
 
-OUTLINE = 1.1  # triangle outline in design units for the vector icon
-
-
 def check_hotspot(rows, hx, hy):
+    # The cursor's hot spot must sit on the middle of the fingertip's top row.
     top = next(y for y, r in enumerate(rows) if r.strip())
     xs = [x for x, c in enumerate(rows[top]) if c != ' ']
-    assert top == hy and min(xs) <= hx <= max(xs), (top, xs)
+    assert top == hy and (xs[0] + xs[-1]) / 2 == hx, (top, xs)
 
 
 def main():

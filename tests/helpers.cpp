@@ -2,16 +2,22 @@
 
 #include "ui/draw.h"
 
+#include <algorithm>
 #include <cstring>
 
 static float FixedTime;
 static float ReadFixedTime() { return FixedTime; }
 
+void FixClock(Game &g, float timeOfDay)
+{
+    FixedTime = timeOfDay;
+    g.TimeOfDay = ReadFixedTime;
+}
+
 void InitTestGame(Game &g, float timeOfDay)
 {
     InitGame(g);
-    FixedTime = timeOfDay;
-    g.TimeOfDay = ReadFixedTime;
+    FixClock(g, timeOfDay);
 }
 
 void SetBoard(Game &g, std::initializer_list<const char *> rows)
@@ -113,4 +119,52 @@ int16_t CountBalls(const Game &g)
             if (g.State.Board(x, y))
                 n++;
     return n;
+}
+
+#include "rules/path.h"
+
+// Length of the line of colour c through (x, y) in direction (dx, dy), with
+// the cell (sx, sy) counted as empty: the ball that would leave it.
+static int RunThrough(const Grid &b, int16_t x, int16_t y, int dx, int dy, int16_t c, int16_t sx, int16_t sy)
+{
+    int n = 1;
+    for (int sign = -1; sign <= 1; sign += 2)
+        for (int k = 1;; k++) {
+            int cx = x + sign * k * dx, cy = y + sign * k * dy;
+            if (cx < 1 || cx > 9 || cy < 1 || cy > 9 || (cx == sx && cy == sy) || b(cx, cy) != c)
+                break;
+            n++;
+        }
+    return n;
+}
+
+bool FindGoodMove(const GameState &s, int16_t &from, int16_t &to)
+{
+    int best = 0;
+    for (int16_t fx = 1; fx <= 9; fx++)
+        for (int16_t fy = 1; fy <= 9; fy++) {
+            int16_t c = s.Board(fx, fy);
+            if (c == 0)
+                continue;
+            for (int16_t tx = 1; tx <= 9; tx++)
+                for (int16_t ty = 1; ty <= 9; ty++) {
+                    if (s.Board(tx, ty) != 0)
+                        continue;
+                    int len = 0;
+                    const int dirs[4][2] = {{1, 0}, {0, 1}, {1, 1}, {1, -1}};
+                    for (const auto &d : dirs)
+                        len = std::max(len, RunThrough(s.Board, tx, ty, d[0], d[1], c, fx, fy));
+                    if (len <= best)
+                        continue;
+                    Grid board = s.Board;
+                    int16_t found = 0;
+                    FindPath(board, fx, fy, tx, ty, found);
+                    if (found == -1) {
+                        best = len;
+                        from = CellIndex(fx, fy);
+                        to = CellIndex(tx, ty);
+                    }
+                }
+        }
+    return best >= 2;
 }

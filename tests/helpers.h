@@ -9,6 +9,7 @@
 
 // A game as the window creates it, with a fixed clock so new games repeat.
 void InitTestGame(Game &g, float timeOfDay = 1234.5f);
+void FixClock(Game &g, float timeOfDay);
 
 // Rows top to bottom; '.' empty, '1'..'6' a ball. Draws the balls as well.
 void SetBoard(Game &g, std::initializer_list<const char *> rows);
@@ -23,3 +24,8 @@ QImage BallImage(int16_t color);
 QString CheckInvariants(const Game &g);
 
 int16_t CountBalls(const Game &g);
+
+// The reachable move (box indices) that makes the longest line through its
+// target; false when no move lines up two alike. The tests' player uses it
+// so that games reach clears, bonuses and streaks.
+bool FindGoodMove(const GameState &s, int16_t &from, int16_t &to);

@@ -157,13 +157,16 @@ Form1::Form1()
 
     // The end screen starts hidden; the model says so and Sync applies it.
     Timer1.setInterval(300);
-    connect(&Timer1, &QTimer::timeout, this, [this] {
-        Timer1_Timer(G);
-        Sync();
-    });
+    connect(&Timer1, &QTimer::timeout, this, &Form1::Tick);
     Form_Load(G);
     Sync();
     Timer1.start();
+}
+
+void Form1::Tick()
+{
+    Timer1_Timer(G);
+    Sync();
 }
 
 void Form1::Sync()

@@ -44,6 +44,8 @@ public:
 
     // Brings the widgets up to date with the screen model after an event.
     void Sync();
+    // One tick of Timer1; tests call it to deliver ticks at will.
+    void Tick();
 
 protected:
     void closeEvent(QCloseEvent *e) override;
