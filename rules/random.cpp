@@ -1,7 +1,6 @@
 // PCG32 with a 24-bit float conversion, so every value is exactly k / 2^24.
 #include "rules/random.h"
 
-#include <cmath>
 #include <cstring>
 
 static uint32_t Step(Random &rnd)
@@ -47,9 +46,11 @@ float NextRandom(Random &rnd)
 
 int16_t RoundHalfEven(float v)
 {
-    float f = std::floor(v);
-    float d = v - f; // exact for the small values the game rounds
-    if (d > 0.5f || (d == 0.5f && std::fmod(f, 2.0f) != 0.0f))
-        f += 1.0f;
-    return static_cast<int16_t>(f);
+    int32_t i = static_cast<int32_t>(v); // towards zero, then down to the floor
+    if (v < static_cast<float>(i))
+        i--;
+    float d = v - static_cast<float>(i); // exact for the small values the game rounds
+    if (d > 0.5f || (d == 0.5f && (i & 1)))
+        i++;
+    return static_cast<int16_t>(i);
 }

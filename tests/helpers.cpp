@@ -140,7 +140,7 @@ static int RunThrough(const Grid &b, int16_t x, int16_t y, int dx, int dy, int16
 
 bool FindGoodMove(const GameState &s, int16_t &from, int16_t &to)
 {
-    int best = 0;
+    int best = 0; // any reachable move beats none
     for (int16_t fx = 1; fx <= 9; fx++)
         for (int16_t fy = 1; fy <= 9; fy++) {
             int16_t c = s.Board(fx, fy);
@@ -166,5 +166,5 @@ bool FindGoodMove(const GameState &s, int16_t &from, int16_t &to)
                     }
                 }
         }
-    return best >= 2;
+    return best > 0;
 }

@@ -26,6 +26,6 @@ QString CheckInvariants(const Game &g);
 int16_t CountBalls(const Game &g);
 
 // The reachable move (box indices) that makes the longest line through its
-// target; false when no move lines up two alike. The tests' player uses it
+// target; false when no ball can move at all. The tests' player uses it
 // so that games reach clears, bonuses and streaks.
 bool FindGoodMove(const GameState &s, int16_t &from, int16_t &to);

@@ -36,17 +36,18 @@ QRgb ToRgb(int32_t packed)
     return qRgb(packed & 0xFF, (packed >> 8) & 0xFF, (packed >> 16) & 0xFF);
 }
 
+// Fetched once per drawing: every non-const access to an image's bits makes
+// Qt check for sharing and run its cache hooks.
 QRgb *Pixels(Box &b) { return reinterpret_cast<QRgb *>(b.Image.bits()); }
 
-void Line(Box &b, int x0, int y0, int x1, int y1)
+// Bresenham's line, both end points set, in the given colour.
+void Line(QRgb *px, int stride, QRgb color, int x0, int y0, int x1, int y1)
 {
-    QRgb *px = Pixels(b);
-    const int stride = b.Image.bytesPerLine() / 4;
     int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
     int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
     int err = dx + dy;
     for (;;) {
-        px[y0 * stride + x0] = b.PenColor;
+        px[y0 * stride + x0] = color;
         if (x0 == x1 && y0 == y1)
             break;
         int e2 = 2 * err;
@@ -106,6 +107,8 @@ void EraseCell(Screen &s, int16_t box)
 void DrawBurst(Game &g, int16_t box)
 {
     Box &b = g.View.Boxes[box];
+    QRgb *px = Pixels(b);
+    const int stride = b.Image.bytesPerLine() / 4;
     for (int16_t n = 1; n <= 100; n++) {
         int16_t x = RoundHalfEven(NextRandom(g.Rnd) * 26.0f + 2.0f);
         int16_t y = RoundHalfEven(NextRandom(g.Rnd) * 26.0f + 2.0f);
@@ -113,7 +116,7 @@ void DrawBurst(Game &g, int16_t box)
         int16_t gr = Channel(g.Rnd);
         int16_t bl = Channel(g.Rnd);
         b.PenColor = qRgb(r, gr, bl);
-        Line(b, 15, 15, x, y);
+        Line(px, stride, b.PenColor, 15, 15, x, y);
     }
     b.Changed = true;
 }
