@@ -6,7 +6,20 @@
 #include "ui/form1.h"
 
 #include <QApplication>
+#include <QPaintEvent>
 #include <QTest>
+
+// Records which widgets receive paint events, and the area painted.
+class PaintCounter : public QObject {
+public:
+    QList<QPair<QObject *, QRect>> Painted;
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            Painted.append({o, static_cast<QPaintEvent *>(e)->rect()});
+        return false;
+    }
+};
 
 class TestForm1 : public QObject {
     Q_OBJECT
@@ -159,6 +172,30 @@ private slots:
             QVERIFY(seen[i] != seen[i + 1]);
         for (QRgb c : seen)
             QVERIFY(c == ball || c == qRgb(0, 0, 0));
+    }
+
+    // A tick that blinks a ball repaints that one box and nothing else.
+    void aBlinkTickRepaintsOneBox()
+    {
+        Form1 w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const CellPos p = w.G.State.NewPos[2];
+        const int16_t box = CellIndex(p.x, p.y);
+        QTest::mouseClick(w.Picture5[box], Qt::LeftButton);
+        QCoreApplication::processEvents();
+        PaintCounter counter;
+        w.installEventFilter(&counter);
+        for (QWidget *child : w.findChildren<QWidget *>())
+            child->installEventFilter(&counter);
+        for (int i = 0; i < 4; i++) {
+            counter.Painted.clear();
+            w.Tick();
+            QCoreApplication::processEvents();
+            QCOMPARE(counter.Painted.size(), 1);
+            QCOMPARE(counter.Painted[0].first, static_cast<QObject *>(w.Picture5[box]));
+            QCOMPARE(counter.Painted[0].second, QRect(0, 0, 30, 30));
+        }
     }
 
     // A press on one box and a release on another is no click, nor is a
