@@ -1,0 +1,169 @@
+#!/usr/bin/env bash
+# Plays the real quintet binary under Xvfb as a person would: real X clicks
+# (xdotool), and the window's pixels read back (ImageMagick's import).
+# Usage: e2e_window.sh BINARY [SCREENSHOT.png]
+# With a second argument it also saves a picture of a game in progress.
+set -euo pipefail
+bin=$(realpath "$1")
+shot=${2:-}
+work=$(mktemp -d)
+cleanup() {
+    kill "${app:-}" "${xvfb:-}" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -f "$work/now.png" ] && cp "$work/now.png" /tmp/quintet-e2e-failure.png && echo "last frame: /tmp/quintet-e2e-failure.png" >&2
+    exit 1
+}
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 640x600x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=:$(cat "$work/display")
+QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work "$bin" >/dev/null 2>&1 &
+app=$!
+wid=""
+for _ in $(seq 100); do
+    wid=$(xdotool search --onlyvisible --name '^Quintet$' 2>/dev/null | head -n1 || true)
+    [ -n "$wid" ] && break
+    sleep 0.05
+done
+[ -n "$wid" ] || fail "the window never appeared"
+sleep 0.3
+
+grab() { import -window "$wid" "$work/now.png"; }
+# Colours of the given points in the last grab, one hex triple a line.
+pixels() {
+    local fmt="" p
+    for p in "$@"; do fmt+="%[hex:p{$p}]\n"; done
+    convert "$work/now.png" -format "$fmt" info: | cut -c1-6
+}
+click() { xdotool mousemove --window "$wid" "$1" "$2" click 1; sleep 0.08; }
+centre() { echo "$((8 + 32 * ($1 % 9) + 14)),$((56 + 32 * ($1 / 9) + 14))"; }
+click_box() { local c; c=$(centre "$1"); click "${c%,*}" "${c#*,}"; }
+colour_number() {
+    case $1 in
+    000000) echo 0 ;; FF0000) echo 1 ;; FF8000) echo 2 ;; FFFF00) echo 3 ;;
+    00FF00) echo 4 ;; 00FFFF) echo 5 ;; FF00FF) echo 6 ;; *) echo "?" ;;
+    esac
+}
+# Reads the board into BOARD[0..80] (colour numbers); retries while a burst
+# or anything else unexpected shows.
+read_board() {
+    local pts=() i n
+    for i in $(seq 0 80); do pts+=("$(centre "$i")"); done
+    for _ in $(seq 10); do
+        grab
+        BOARD=()
+        for c in $(pixels "${pts[@]}"); do BOARD+=("$(colour_number "$c")"); done
+        [[ " ${BOARD[*]} " != *"?"* ]] && return 0
+        sleep 0.3
+    done
+    fail "unreadable board"
+}
+count_balls() { local n=0 v; for v in "${BOARD[@]}"; do [ "$v" != 0 ] && n=$((n + 1)); done; echo $n; }
+preview() { grab; PREVIEW=(); for c in $(pixels 214,22 246,22 278,22); do PREVIEW+=("$(colour_number "$c")"); done; }
+end_screen() { grab; [ "$(pixels 100,57)" = FFFF00 ]; }
+message_pixels() { grab; convert "$work/now.png" -crop 273x49+16+352 +repage -fill black +opaque '#C0C000' -fill white -opaque '#C0C000' -format '%[fx:int(mean*w*h)]' info:; }
+
+# The layout.
+grab
+read -r -a got <<<"$(pixels 38,60 250,4 100,405 9,57 24,16 | tr '\n' ' ')"
+[ "${got[*]}" = "000080 0000FF C0C000 000000 FFFF00" ] || fail "layout pixels: ${got[*]}"
+[ "$(identify -format '%wx%h' "$work/now.png")" = 304x413 ] || fail "window size"
+echo "ok: layout"
+
+read_board
+[ "$(count_balls)" = 3 ] || fail "a new game shows $(count_balls) balls"
+echo "ok: three balls"
+
+# Selecting a ball makes it blink.
+ball=-1
+for i in $(seq 0 80); do [ "${BOARD[$i]}" != 0 ] && ball=$i && break; done
+colour=${BOARD[$ball]}
+click_box "$ball"
+seen=""
+for _ in $(seq 8); do grab; seen+=" $(colour_number "$(pixels "$(centre "$ball")")")"; sleep 0.12; done
+[[ "$seen" == *" 0"* && "$seen" == *" $colour"* ]] || fail "no blink: $seen"
+echo "ok: the selection blinks"
+
+# A move: the ball goes, and three balls come in the previewed colours.
+preview
+want=$(printf '%s\n' "${PREVIEW[@]}" | sort | tr '\n' ' ')
+before=("${BOARD[@]}")
+target=-1
+for i in 40 41 39 49 31 0 80; do [ "${before[$i]}" = 0 ] && target=$i && break; done
+click_box "$target"
+sleep 0.4
+read_board
+[ "${BOARD[$target]}" = "$colour" ] || fail "the ball did not arrive"
+[ "$(count_balls)" = 6 ] || fail "after the move $(count_balls) balls"
+new=""
+for i in $(seq 0 80); do
+    # The cell the ball left is free for the spawn too.
+    if [ "$i" != "$target" ] && { [ "${before[$i]}" = 0 ] || [ "$i" = "$ball" ]; } && [ "${BOARD[$i]}" != 0 ]; then
+        new+="${BOARD[$i]}"$'\n'
+    fi
+done
+[ "$(printf '%s' "$new" | sort | tr '\n' ' ')" = "$want" ] || fail "spawned colours $new, previewed $want"
+echo "ok: a move and a spawn in the previewed colours"
+
+# "No Way!!!": wall in a corner with two balls, then aim another ball at it.
+[ "$(message_pixels)" = 0 ] || fail "the message box is not empty"
+noway=0
+for attempt in $(seq 20); do
+    read_board
+    for corner in 0 8 72 80; do
+        case $corner in 0) a=1 b=9 ;; 8) a=7 b=17 ;; 72) a=73 b=63 ;; 80) a=79 b=71 ;; esac
+        [ "${BOARD[$corner]}" = 0 ] || continue
+        for need in $a $b; do
+            if [ "${BOARD[$need]}" = 0 ]; then
+                for i in $(seq 0 80); do
+                    if [ "${BOARD[$i]}" != 0 ] && [ "$i" != "$a" ] && [ "$i" != "$b" ]; then
+                        click_box "$i"; click_box "$need"; sleep 0.1; break
+                    fi
+                done
+                continue 3
+            fi
+        done
+        for i in $(seq 0 80); do
+            if [ "${BOARD[$i]}" != 0 ] && [ "$i" != "$a" ] && [ "$i" != "$b" ]; then
+                click_box "$i"; click_box "$corner"; sleep 0.2; break
+            fi
+        done
+        [ "$(message_pixels)" -gt 100 ] && noway=1
+        break 2
+    done
+done
+[ "$noway" = 1 ] || fail "no \"No Way!!!\" in the message box"
+echo "ok: No Way!!! shows in the message box"
+
+# Play on at random until the board fills; the end screen follows.
+moves=0
+while ! end_screen; do
+    [ $moves -lt 200 ] || fail "the board never filled"
+    read_board
+    empties=() balls=()
+    for i in $(seq 0 80); do if [ "${BOARD[$i]}" = 0 ]; then empties+=("$i"); else balls+=("$i"); fi; done
+    click_box "${balls[RANDOM % ${#balls[@]}]}"
+    click_box "${empties[RANDOM % ${#empties[@]}]}"
+    moves=$((moves + 1))
+    if [ -n "$shot" ] && [ $moves = 8 ]; then sleep 1; import -window "$wid" "$shot"; echo "wrote $shot"; fi
+    sleep 0.1 # a burst left on screen is no trouble: its cells are empty
+done
+grab
+[ "$(pixels 150,200)" = 000080 ] || [ "$(pixels 150,200)" = 00FFFF ] || fail "the board still shows under the end screen"
+echo "ok: the end screen after $moves moves"
+
+# The smile starts again.
+click 20 20
+sleep 0.3
+end_screen && fail "the end screen stayed"
+read_board
+[ "$(count_balls)" = 3 ] || fail "the new game shows $(count_balls) balls"
+echo "ok: the smile starts a new game"
+echo "1 passed, 0 failed"
