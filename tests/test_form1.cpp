@@ -86,7 +86,7 @@ private slots:
         QVERIFY(w.windowFlags() & Qt::Tool);
         QVERIFY(!(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QVERIFY(!w.windowIcon().isNull());
-        QCOMPARE(w.windowIcon().availableSizes().size(), 2);
+        QCOMPARE(w.windowIcon().availableSizes().size(), 3);
     }
 
     void startUpShowsTheBoardAndAFreshGame()

@@ -4,6 +4,8 @@
 
 #include "game/game.h"
 
+#include <QPainter>
+
 #include <array>
 #include <cstdlib>
 
@@ -62,6 +64,15 @@ void Line(QRgb *px, int stride, QRgb color, int x0, int y0, int x1, int y1)
     }
 }
 
+// The device-resolution picture, drawn smooth with the same geometry: the
+// ball fills the pixels 2..26, so its disc spans 2 to 27 around 14.5.
+// The image's device pixel ratio gives the painter the scale by itself.
+void BeginSharp(QPainter &p, Box &b)
+{
+    p.begin(&b.Sharp);
+    p.setRenderHint(QPainter::Antialiasing);
+}
+
 int16_t Channel(Random &rnd)
 {
     int16_t v = RoundHalfEven(NextRandom(rnd) * 256.0f);
@@ -94,6 +105,13 @@ void DrawBall(Screen &s, int16_t box, int16_t c)
         for (int x = 2; x <= 26; x++)
             if (uint8_t m = BallMask[y][x])
                 px[y * stride + x] = m == 2 ? b.FillColor : outline;
+    if (!b.Sharp.isNull()) {
+        QPainter p;
+        BeginSharp(p, b);
+        p.setPen(QPen(QColor(outline), 1.0));
+        p.setBrush(QColor(b.FillColor));
+        p.drawEllipse(QPointF(14.5, 14.5), 12.0, 12.0);
+    }
     b.Changed = true;
 }
 
@@ -101,6 +119,8 @@ void EraseCell(Screen &s, int16_t box)
 {
     Box &b = s.Boxes[box];
     b.Image.fill(qRgb(0, 0, 0));
+    if (!b.Sharp.isNull())
+        b.Sharp.fill(qRgb(0, 0, 0));
     b.Changed = true;
 }
 
@@ -109,6 +129,9 @@ void DrawBurst(Game &g, int16_t box)
     Box &b = g.View.Boxes[box];
     QRgb *px = Pixels(b);
     const int stride = b.Image.bytesPerLine() / 4;
+    QPainter sharp;
+    if (!b.Sharp.isNull())
+        BeginSharp(sharp, b);
     for (int16_t n = 1; n <= 100; n++) {
         int16_t x = RoundHalfEven(NextRandom(g.Rnd) * 26.0f + 2.0f);
         int16_t y = RoundHalfEven(NextRandom(g.Rnd) * 26.0f + 2.0f);
@@ -117,6 +140,10 @@ void DrawBurst(Game &g, int16_t box)
         int16_t bl = Channel(g.Rnd);
         b.PenColor = qRgb(r, gr, bl);
         Line(px, stride, b.PenColor, 15, 15, x, y);
+        if (sharp.isActive()) {
+            sharp.setPen(QPen(QColor(b.PenColor), 1.0, Qt::SolidLine, Qt::SquareCap));
+            sharp.drawLine(QPointF(15.5, 15.5), QPointF(x + 0.5, y + 0.5));
+        }
     }
     b.Changed = true;
 }

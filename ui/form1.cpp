@@ -31,9 +31,9 @@ void Fill(QWidget *w, QColor color)
 }
 } // namespace
 
-PictureBox::PictureBox(QWidget *parent, const QImage *image) : QWidget(parent), Image(image)
+PictureBox::PictureBox(QWidget *parent, const Box *model) : QWidget(parent), Model(model)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent, image != nullptr);
+    setAttribute(Qt::WA_OpaquePaintEvent, model != nullptr);
 }
 
 void PictureBox::SetPixmap(const QPixmap &pixmap)
@@ -45,8 +45,8 @@ void PictureBox::SetPixmap(const QPixmap &pixmap)
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    if (Image)
-        p.drawImage(0, 0, *Image);
+    if (Model)
+        p.drawImage(0, 0, Model->Sharp.isNull() ? Model->Image : Model->Sharp);
     else
         p.drawPixmap(0, 0, Pixmap);
 }
@@ -95,21 +95,32 @@ void Form1::MakeLine(int n, int x0, int y0, int x1, int y1, QColor color, int wi
 
 PictureBox *Form1::MakeBox(int16_t box, int x, int y)
 {
-    auto *b = new PictureBox(this, &G.View.Boxes[box].Image);
+    auto *b = new PictureBox(this, &G.View.Boxes[box]);
     b->setGeometry(x, y, BoxSize, BoxSize);
     return b;
 }
 
+// Art for dense screens is drawn at twice the size, not enlarged.
+static QPixmap Art(const char *name, qreal ratio)
+{
+    const bool dense = ratio > 1;
+    QPixmap p(QStringLiteral(":/%1%2.xpm").arg(QLatin1String(name)).arg(dense ? 64 : 32));
+    p.setDevicePixelRatio(dense ? 2 : 1);
+    return p;
+}
+
 Form1::Form1()
 {
-    InitGame(G);
+    const qreal ratio = devicePixelRatioF();
+    InitGame(G, ratio);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(304, 413);
     setWindowTitle(QStringLiteral("Quintet"));
     QIcon icon;
-    icon.addPixmap(QPixmap(QStringLiteral(":/icon32.xpm")));
     icon.addPixmap(QPixmap(QStringLiteral(":/icon16.xpm")));
+    icon.addPixmap(QPixmap(QStringLiteral(":/icon32.xpm")));
+    icon.addPixmap(QPixmap(QStringLiteral(":/icon64.xpm")));
     setWindowIcon(icon);
     Fill(this, Navy);
 
@@ -127,8 +138,8 @@ Form1::Form1()
     Picture1 = new PictureBox(this, nullptr);
     Picture1->setGeometry(8, 8, 35, 35);
     Fill(Picture1, Navy);
-    Picture1->SetPixmap(QPixmap(QStringLiteral(":/smile32.xpm")));
-    Picture1->setCursor(QCursor(QPixmap(QStringLiteral(":/hand32.xpm")), 12, 1));
+    Picture1->SetPixmap(Art("smile", ratio));
+    Picture1->setCursor(QCursor(Art("hand", ratio), 12, 1));
     Picture1->setToolTip(QStringLiteral("Start New Game"));
     connect(Picture1, &PictureBox::clicked, this, [this] {
         Picture1_Click(G);

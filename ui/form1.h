@@ -13,7 +13,7 @@
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
-    PictureBox(QWidget *parent, const QImage *image);
+    PictureBox(QWidget *parent, const Box *model);
     void SetPixmap(const QPixmap &pixmap);
 
 signals:
@@ -25,7 +25,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
-    const QImage *Image; // the model's picture, or null for a fixed pixmap
+    const Box *Model; // the model's box, or null for a fixed pixmap
     QPixmap Pixmap;
     bool Pressed = false;
 };

@@ -1,11 +1,21 @@
 // The screen model's bookkeeping: every request records what changed.
 #include "ui/screen.h"
 
-void InitScreen(Screen &s)
+#include <QtMath>
+
+void InitScreen(Screen &s, qreal scale)
 {
+    s.Scale = scale;
+    const int sharp = qCeil(BoxSize * scale);
     for (Box &b : s.Boxes) {
         b.Image = QImage(BoxSize, BoxSize, QImage::Format_RGB32);
         b.Image.fill(qRgb(0, 0, 0));
+        b.Sharp = QImage();
+        if (scale > 1) {
+            b.Sharp = QImage(sharp, sharp, QImage::Format_RGB32);
+            b.Sharp.setDevicePixelRatio(scale);
+            b.Sharp.fill(qRgb(0, 0, 0));
+        }
         b.FillColor = qRgb(0, 0, 0);
         b.PenColor = qRgb(0, 0, 0); // the window-text colour
         b.Visible = true;

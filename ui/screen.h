@@ -15,7 +15,8 @@ constexpr int BoxSize = 30;
 
 // A drawable box: a persistent picture that survives hiding and showing.
 struct Box {
-    QImage Image;       // 30 x 30, RGB32
+    QImage Image;       // 30 x 30, RGB32: the exact picture the game draws
+    QImage Sharp;       // the same at device resolution on dense screens, else null
     QRgb FillColor;
     QRgb PenColor;
     bool Visible;
@@ -27,6 +28,7 @@ enum EndItem { Line9, Label3, Label4, Label5, Label6, Label7, EndItemCount };
 
 struct Screen {
     Box Boxes[BoxCount];
+    qreal Scale;        // device pixels per pixel; above 1 the boxes keep Sharp too
     QString Label1;     // the score
     QString Label2;     // the message
     bool EndVisible[EndItemCount];
@@ -34,7 +36,7 @@ struct Screen {
 };
 
 // The model as the window is built: black boxes, all shown, end screen hidden.
-void InitScreen(Screen &s);
+void InitScreen(Screen &s, qreal scale = 1);
 
 // View requests the game makes besides drawing.
 void SetBoxVisible(Screen &s, int16_t box, bool visible);
