@@ -5,6 +5,7 @@
 #include "game/newgame.h"
 #include "game/timer.h"
 #include "game/turn.h"
+#include "ui/access.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -31,7 +32,8 @@ void Fill(QWidget *w, QColor color)
 }
 } // namespace
 
-PictureBox::PictureBox(QWidget *parent, const Box *model) : QWidget(parent), Model(model)
+PictureBox::PictureBox(QWidget *parent, const Box *model, bool clickable)
+    : QWidget(parent), Clickable(clickable), Model(model)
 {
     setAttribute(Qt::WA_OpaquePaintEvent, model != nullptr);
 }
@@ -93,9 +95,9 @@ void Form1::MakeLine(int n, int x0, int y0, int x1, int y1, QColor color, int wi
     Line[n] = w;
 }
 
-PictureBox *Form1::MakeBox(int16_t box, int x, int y)
+PictureBox *Form1::MakeBox(int16_t box, int x, int y, bool clickable)
 {
-    auto *b = new PictureBox(this, &G.View.Boxes[box]);
+    auto *b = new PictureBox(this, &G.View.Boxes[box], clickable);
     b->setGeometry(x, y, BoxSize, BoxSize);
     return b;
 }
@@ -111,6 +113,7 @@ static QPixmap Art(const char *name, qreal ratio)
 
 Form1::Form1()
 {
+    InstallAccessibility(); // before any box's interface is asked for and cached
     const qreal ratio = devicePixelRatioF();
     InitGame(G, ratio);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -125,22 +128,23 @@ Form1::Form1()
     Fill(this, Navy);
 
     for (int16_t i = 0; i <= 80; i++) {
-        Picture5[i] = MakeBox(i, 8 + 32 * (i % 9), 56 + 32 * (i / 9));
+        Picture5[i] = MakeBox(i, 8 + 32 * (i % 9), 56 + 32 * (i / 9), true);
         connect(Picture5[i], &PictureBox::clicked, this, [this, i] {
             Picture5_Click(G, i);
             Sync();
         });
     }
-    Picture4 = MakeBox(::Picture4, 200, 8);
-    Picture3 = MakeBox(::Picture3, 232, 8);
-    Picture2 = MakeBox(::Picture2, 264, 8);
+    Picture4 = MakeBox(::Picture4, 200, 8, false);
+    Picture3 = MakeBox(::Picture3, 232, 8, false);
+    Picture2 = MakeBox(::Picture2, 264, 8, false);
 
-    Picture1 = new PictureBox(this, nullptr);
+    Picture1 = new PictureBox(this, nullptr, true);
     Picture1->setGeometry(8, 8, 35, 35);
     Fill(Picture1, Navy);
     Picture1->SetPixmap(Art("smile", ratio));
     Picture1->setCursor(QCursor(Art("hand", ratio), 12, 1));
     Picture1->setToolTip(QStringLiteral("Start New Game"));
+    Picture1->setAccessibleName(QStringLiteral("Start New Game"));
     connect(Picture1, &PictureBox::clicked, this, [this] {
         Picture1_Click(G);
         Sync();
@@ -154,6 +158,10 @@ Form1::Form1()
     Label6 = MakeLabel(8, 224, 289, 33, Navy, Cyan, 13.5, QStringLiteral("We hope to see you again soon."));
     Label7 = MakeLabel(8, 256, 289, 33, Navy, Cyan, 13.5, QStringLiteral("The Quintet project"));
     Label5->setWordWrap(true);
+    Label1->setAccessibleDescription(QStringLiteral("Score"));
+    Label2->setAccessibleDescription(QStringLiteral("Message"));
+    for (int16_t &n : NamedAs)
+        n = -1;
 
     Line[0] = nullptr;
     MakeLine(1, 195, 4, 298, 4, Blue);
@@ -180,8 +188,32 @@ void Form1::Tick()
     Sync();
 }
 
+// Names follow the board, not the pictures: a blink changes no name, and a
+// selection, which draws nothing, does. Only the names that differ are set.
+void Form1::UpdateNames()
+{
+    const GameState &s = G.State;
+    for (int16_t i = 0; i <= 80; i++) {
+        int16_t x, y;
+        CellXY(i, x, y);
+        const bool selected = s.Selected == -1 && s.SelX == x && s.SelY == y;
+        const int16_t said = static_cast<int16_t>(s.Board(x, y) * 2 + selected);
+        if (NamedAs[i] != said) {
+            NamedAs[i] = said;
+            Picture5[i]->setAccessibleName(CellName(x, y, s.Board(x, y), selected));
+        }
+    }
+    PictureBox *previews[3] = {Picture4, Picture3, Picture2};
+    for (int16_t slot = 1; slot <= 3; slot++)
+        if (NamedAs[80 + slot] != s.NextColor[slot]) {
+            NamedAs[80 + slot] = s.NextColor[slot];
+            previews[slot - 1]->setAccessibleName(PreviewName(slot, s.NextColor[slot]));
+        }
+}
+
 void Form1::Sync()
 {
+    UpdateNames();
     for (int16_t i = 0; i < BoxCount; i++) {
         Box &b = G.View.Boxes[i];
         if (!b.Changed)

@@ -13,8 +13,10 @@
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
-    PictureBox(QWidget *parent, const Box *model);
+    PictureBox(QWidget *parent, const Box *model, bool clickable);
     void SetPixmap(const QPixmap &pixmap);
+
+    const bool Clickable; // a cell box or the smile, not a preview
 
 signals:
     void clicked();
@@ -41,6 +43,7 @@ public:
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7;
     QWidget *Line[10];      // Line1..Line9; element 0 unused
     QTimer Timer1;
+    int16_t NamedAs[84];    // what each box's accessible name last said
 
     // Brings the widgets up to date with the screen model after an event.
     void Sync();
@@ -53,5 +56,6 @@ protected:
 private:
     QLabel *MakeLabel(int x, int y, int w, int h, QColor back, QColor text, qreal points, const QString &t);
     void MakeLine(int n, int x0, int y0, int x1, int y1, QColor color, int width = 1);
-    PictureBox *MakeBox(int16_t box, int x, int y);
+    PictureBox *MakeBox(int16_t box, int x, int y, bool clickable);
+    void UpdateNames();
 };
