@@ -1,9 +1,9 @@
 #include "helpers.h"
 
+#include "rules/path.h"
 #include "ui/draw.h"
 
 #include <algorithm>
-#include <cstring>
 
 static float FixedTime;
 static float ReadFixedTime() { return FixedTime; }
@@ -51,10 +51,17 @@ QString BoardRows(const Game &g)
 
 QImage BallImage(int16_t color)
 {
-    Screen s;
-    InitScreen(s);
-    DrawBall(s, 0, color);
-    return s.Boxes[0].Image;
+    static QImage drawn[7]; // drawn once: the checks compare with them often
+    if (color < 0 || color > 6)
+        color = 0;
+    if (drawn[color].isNull()) {
+        static Screen s;
+        InitScreen(s);
+        EraseCell(s, 0);
+        DrawBall(s, 0, color);
+        drawn[color] = s.Boxes[0].Image.copy();
+    }
+    return drawn[color];
 }
 
 bool ShowsBall(const Screen &s, int16_t box, int16_t color)
@@ -121,7 +128,6 @@ int16_t CountBalls(const Game &g)
     return n;
 }
 
-#include "rules/path.h"
 
 // Length of the line of colour c through (x, y) in direction (dx, dy), with
 // the cell (sx, sy) counted as empty: the ball that would leave it.
