@@ -25,16 +25,10 @@ void NewGame(Game &g)
         }
     ClearReserved(g);
     s.IsGameOver = 0;
-    for (int16_t i = 1; i <= 3; i++)
-        PickFreeCell(g, s.NewPos[i]);
-    for (int16_t i = 1; i <= 3; i++)
+    PickNewCells(g);
+    for (int16_t i = 1; i <= 3; i++) // the first game has no preview yet
         RandomColor(g, s.NextColor[i]);
-    for (int16_t i = 1; i <= 3; i++)
-        PlaceBall(g, s.NewPos[i], s.NextColor[i]);
-    for (int16_t i = 1; i <= 3; i++)
-        RandomColor(g, s.NextColor[i]);
-    for (int16_t i = 1; i <= 3; i++)
-        DrawPreview(g.View, i, s.NextColor[i]);
+    PlaceNewBalls(g);
     ClearReserved(g);
     // StopBlink draws the last selected ball back into its box; the box is
     // then settled below to whatever the new board holds there.

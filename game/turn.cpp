@@ -70,17 +70,10 @@ void Picture5_Click(Game &g, int16_t index)
 
 void SpawnBalls(Game &g)
 {
-    GameState &s = g.State;
-    for (int16_t i = 1; i <= 3; i++)
-        PickFreeCell(g, s.NewPos[i]);
-    for (int16_t i = 1; i <= 3; i++)
-        PlaceBall(g, s.NewPos[i], s.NextColor[i]);
-    for (int16_t i = 1; i <= 3; i++)
-        RandomColor(g, s.NextColor[i]);
-    for (int16_t i = 1; i <= 3; i++)
-        DrawPreview(g.View, i, s.NextColor[i]);
+    PickNewCells(g);
+    PlaceNewBalls(g);
     CheckBoardFull(g);
-    if (s.IsGameOver == -1)
+    if (g.State.IsGameOver == -1)
         GameOver(g);
     CheckLines(g);
 }

@@ -75,3 +75,20 @@ void CheckBoardFull(Game &g)
     if (empty == 0)
         g.State.IsGameOver = -1;
 }
+
+void PickNewCells(Game &g)
+{
+    for (int16_t i = 1; i <= 3; i++)
+        PickFreeCell(g, g.State.NewPos[i]);
+}
+
+void PlaceNewBalls(Game &g)
+{
+    GameState &s = g.State;
+    for (int16_t i = 1; i <= 3; i++)
+        PlaceBall(g, s.NewPos[i], s.NextColor[i]);
+    for (int16_t i = 1; i <= 3; i++)
+        RandomColor(g, s.NextColor[i]);
+    for (int16_t i = 1; i <= 3; i++)
+        DrawPreview(g.View, i, s.NextColor[i]);
+}
