@@ -5,9 +5,9 @@
 
 // One maximal run of equal cell values along a loaded line.
 struct Run {
-    int16_t Value;      // shared cell value, 0 for a run of empty cells
+    int16_t Value; // shared cell value, 0 for a run of empty cells
     int16_t Length;
-    CellPos Cells[11];  // 1..Length, in line order
+    CellPos Cells[11]; // 1..Length, in line order
 };
 
 // Numbers are signed 16-bit; flags hold 0 or -1. Arrays that the game counts
@@ -19,17 +19,17 @@ struct GameState {
     int16_t SelX;
     int16_t SelY;
     int16_t SelColor;
-    int16_t RunsScored;   // lines found by the latest check
-    int16_t Streak;       // checks in a row that found lines
+    int16_t RunsScored; // lines found by the latest check
+    int16_t Streak;     // checks in a row that found lines
     int16_t Blinking;
-    int16_t BlinkHidden;  // blink phase: the ball is erased now
-    int16_t BlinkIndex;   // box of the ball that blinks, or blinked last
+    int16_t BlinkHidden; // blink phase: the ball is erased now
+    int16_t BlinkIndex;  // box of the ball that blinks, or blinked last
     int16_t BlinkColor;
     int16_t ClearPending; // the countdown to wiping burst cells runs
     int16_t ClearTicks;
     int16_t ClearDelay;
     Grid Board;
-    Grid Marked;          // -1: the ball belongs to a scored line
+    Grid Marked; // -1: the ball belongs to a scored line
     int16_t LineColors[11];
     int16_t LineLen;
     CellPos LineCells[11];

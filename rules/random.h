@@ -10,10 +10,10 @@
 struct Random {
     uint64_t State;
     uint64_t Inc;
-    const float *Script;  // scripted values, or null
+    const float *Script; // scripted values, or null
     size_t ScriptLen;
     size_t ScriptPos;
-    uint64_t Drawn;       // values served since the last reseed or script
+    uint64_t Drawn; // values served since the last reseed or script
 };
 
 // Starts a new sequence from a seed (the new game gives the time of day).

@@ -2,9 +2,9 @@
 // date (pictures, captions, accessible names) after a turn and a tick.
 #include "helpers.h"
 
+#include "game/newgame.h"
 #include "game/timer.h"
 #include "game/turn.h"
-#include "game/newgame.h"
 #include "ui/form1.h"
 
 #include <QApplication>

@@ -10,11 +10,11 @@
 #include <QWidget>
 
 class Plain : public QWidget {
-public:
+  public:
     using QWidget::QWidget;
     bool On = false;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), On ? Qt::red : Qt::black); }
 };
 

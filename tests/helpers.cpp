@@ -6,7 +6,10 @@
 #include <algorithm>
 
 static float FixedTime;
-static float ReadFixedTime() { return FixedTime; }
+static float ReadFixedTime()
+{
+    return FixedTime;
+}
 
 void FixClock(Game &g, float timeOfDay)
 {
@@ -127,7 +130,6 @@ int16_t CountBalls(const Game &g)
                 n++;
     return n;
 }
-
 
 // Length of the line of colour c through (x, y) in direction (dx, dy), with
 // the cell (sx, sy) counted as empty: the ball that would leave it.

@@ -140,6 +140,5 @@ QString DescribeReached(const Reached &r)
 bool ReachedAll(const Reached &r)
 {
     return r.Selections && r.Refused && r.Moves && r.Clears && r.ClearsDuringCountdown && r.MovesIntoBurst &&
-           r.SpawnsIntoBurst && r.SpawnsEndingGame && r.NewGamesMidCountdown && r.NewGamesFromEndScreen &&
-           r.Bonuses;
+           r.SpawnsIntoBurst && r.SpawnsEndingGame && r.NewGamesMidCountdown && r.NewGamesFromEndScreen && r.Bonuses;
 }

@@ -11,8 +11,8 @@
 
 // Which situations the events reached, so a run can show it reached them all.
 struct Reached {
-    uint64_t Events, Selections, Refused, Moves, Clears, ClearsDuringCountdown, MovesIntoBurst,
-        SpawnsIntoBurst, SpawnsEndingGame, NewGamesMidCountdown, NewGamesFromEndScreen, Bonuses;
+    uint64_t Events, Selections, Refused, Moves, Clears, ClearsDuringCountdown, MovesIntoBurst, SpawnsIntoBurst,
+        SpawnsEndingGame, NewGamesMidCountdown, NewGamesFromEndScreen, Bonuses;
 };
 
 struct Soak {

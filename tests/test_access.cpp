@@ -19,7 +19,7 @@ class TestAccess : public QObject {
         a->doAction(QAccessibleActionInterface::pressAction());
     }
 
-private slots:
+  private slots:
     void namesSayRowColumnAndContent()
     {
         QCOMPARE(CellName(5, 3, 1, false), QStringLiteral("Row 3, column 5: red ball"));

@@ -6,7 +6,7 @@
 
 class TestBoard : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void addressingGoesBothWaysForEveryIndex()
     {
         for (int16_t i = 0; i <= 80; i++) {

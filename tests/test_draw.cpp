@@ -11,7 +11,7 @@ class TestDraw : public QObject {
     Game *G = nullptr;
     const QImage &Image(int16_t box) { return G->View.Boxes[box].Image; }
 
-private slots:
+  private slots:
     void init()
     {
         G = new Game;
@@ -36,8 +36,13 @@ private slots:
     // its colour, and nothing outside that square.
     void ballCoversTwoToTwentySixWithABlackOutline()
     {
-        const QRgb colours[] = {0, qRgb(255, 0, 0), qRgb(255, 128, 0), qRgb(255, 255, 0),
-                                qRgb(0, 255, 0), qRgb(0, 255, 255), qRgb(255, 0, 255)};
+        const QRgb colours[] = {0,
+                                qRgb(255, 0, 0),
+                                qRgb(255, 128, 0),
+                                qRgb(255, 255, 0),
+                                qRgb(0, 255, 0),
+                                qRgb(0, 255, 255),
+                                qRgb(255, 0, 255)};
         for (int16_t c = 1; c <= 6; c++) {
             EraseCell(G->View, 5);
             DrawBall(G->View, 5, c);

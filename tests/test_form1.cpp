@@ -11,7 +11,7 @@
 
 // Records which widgets receive paint events, and the area painted.
 class PaintCounter : public QObject {
-public:
+  public:
     QList<QPair<QObject *, QRect>> Painted;
     bool eventFilter(QObject *o, QEvent *e) override
     {
@@ -43,7 +43,7 @@ class TestForm1 : public QObject {
         return QString();
     }
 
-private slots:
+  private slots:
     void controlsStandAtTheirPlaces()
     {
         Form1 w;
@@ -96,7 +96,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         for (int i = 0; i <= 80; i++)
             QVERIFY(w.Picture5[i]->isVisible());
-        for (QWidget *end : std::initializer_list<QWidget *>{w.Label3, w.Label4, w.Label5, w.Label6, w.Label7, w.Line[9]})
+        for (QWidget *end :
+             std::initializer_list<QWidget *>{w.Label3, w.Label4, w.Label5, w.Label6, w.Label7, w.Line[9]})
             QVERIFY(!end->isVisible());
         QCOMPARE(w.Label1->text(), QStringLiteral("0"));
         QCOMPARE(w.Label2->text(), QString());
@@ -125,8 +126,13 @@ private slots:
         QCOMPARE(At(im, 50, 10), black); // the score label's background
         QCOMPARE(At(im, 20, 398), black);
         // Each preview box shows its colour in the middle.
-        const QRgb palette[7] = {0, qRgb(255, 0, 0), qRgb(255, 128, 0), qRgb(255, 255, 0),
-                                 qRgb(0, 255, 0), qRgb(0, 255, 255), qRgb(255, 0, 255)};
+        const QRgb palette[7] = {0,
+                                 qRgb(255, 0, 0),
+                                 qRgb(255, 128, 0),
+                                 qRgb(255, 255, 0),
+                                 qRgb(0, 255, 0),
+                                 qRgb(0, 255, 255),
+                                 qRgb(255, 0, 255)};
         QCOMPARE(At(im, 214, 22), palette[w.G.State.NextColor[1]]);
         QCOMPARE(At(im, 278, 22), palette[w.G.State.NextColor[3]]);
         // The smile's yellow face.

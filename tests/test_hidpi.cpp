@@ -8,7 +8,7 @@
 
 class TestHiDpi : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void ballsAreDrawnAtDeviceResolution()
     {
         Form1 w;

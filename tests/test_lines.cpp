@@ -29,7 +29,7 @@ class TestLines : public QObject {
         return G->State.RunsScored;
     }
 
-private slots:
+  private slots:
     void init()
     {
         G = new Game;
@@ -39,16 +39,16 @@ private slots:
 
     void nothingToFind()
     {
-        QCOMPARE(Find({".........", ".........", ".........", ".........", ".........", ".........",
-                       ".........", ".........", "........."}),
+        QCOMPARE(Find({".........", ".........", ".........", ".........", ".........", ".........", ".........",
+                       ".........", "........."}),
                  int16_t(0));
         // Four in a row is no line, nor is a row of nine empty cells.
-        QCOMPARE(Find({"1111.....", "22223....", ".........", "3333.3333", ".........", ".........",
-                       ".........", ".........", "........."}),
+        QCOMPARE(Find({"1111.....", "22223....", ".........", "3333.3333", ".........", ".........", ".........",
+                       ".........", "........."}),
                  int16_t(0));
         // Five broken by another colour: 4 + 1 other + 4 is no line.
-        QCOMPARE(Find({"111121111", "222212222", ".........", ".........", ".........", ".........",
-                       ".........", ".........", "........."}),
+        QCOMPARE(Find({"111121111", "222212222", ".........", ".........", ".........", ".........", ".........",
+                       ".........", "........."}),
                  int16_t(0));
         QCOMPARE(MarkedCount(), int16_t(0));
         QCOMPARE(G->State.Score, int16_t(0));
@@ -56,8 +56,8 @@ private slots:
 
     void fiveAtEitherEdgeOrInTheMiddleScoreThreeEach()
     {
-        QCOMPARE(Find({"33333....", ".........", "..44444..", ".........", "....55555", ".........",
-                       ".........", ".........", "........."}),
+        QCOMPARE(Find({"33333....", ".........", "..44444..", ".........", "....55555", ".........", ".........",
+                       ".........", "........."}),
                  int16_t(3));
         QCOMPARE(G->State.Score, int16_t(9));
         QCOMPARE(MarkedCount(), int16_t(15));
@@ -67,8 +67,8 @@ private slots:
 
     void nineInAColumnScoreSeven()
     {
-        QCOMPARE(Find({"....6....", "....6....", "....6....", "....6....", "....6....", "....6....",
-                       "....6....", "....6....", "....6...."}),
+        QCOMPARE(Find({"....6....", "....6....", "....6....", "....6....", "....6....", "....6....", "....6....",
+                       "....6....", "....6...."}),
                  int16_t(1));
         QCOMPARE(G->State.Score, int16_t(7));
         QCOMPARE(MarkedCount(), int16_t(9));
@@ -77,8 +77,8 @@ private slots:
     void bothDiagonalsFromTheTopEdge()
     {
         // Down-right from (5, 1) to (9, 5) and down-left from (5, 1) to (1, 5).
-        QCOMPARE(Find({"....2....", "...2.2...", "..2...2..", ".2.....2.", "2.......2", ".........",
-                       ".........", ".........", "........."}),
+        QCOMPARE(Find({"....2....", "...2.2...", "..2...2..", ".2.....2.", "2.......2", ".........", ".........",
+                       ".........", "........."}),
                  int16_t(2));
         QCOMPARE(G->State.Score, int16_t(6));
         QCOMPARE(MarkedCount(), int16_t(9));
@@ -86,8 +86,8 @@ private slots:
 
     void longDiagonalsThroughTheCorners()
     {
-        QCOMPARE(Find({"1.......4", ".1.....4.", "..1...4..", "...1.4...", "....1....", "...4.1...",
-                       "..4...1..", ".4.....1.", "4.......1"}),
+        QCOMPARE(Find({"1.......4", ".1.....4.", "..1...4..", "...1.4...", "....1....", "...4.1...", "..4...1..",
+                       ".4.....1.", "4.......1"}),
                  int16_t(1));
         QCOMPARE(G->State.Score, int16_t(7));
         // Eight 4s run up the other diagonal, broken by the 1 in the centre.
@@ -97,8 +97,8 @@ private slots:
     void everyLineIsLoadedOnce()
     {
         // Diagonals starting on the left edge and on the right edge.
-        QCOMPARE(Find({".........", ".........", ".........", "5........", ".5......3", "..5....3.",
-                       "...5..3..", "....53...", "....3...."}),
+        QCOMPARE(Find({".........", ".........", ".........", "5........", ".5......3", "..5....3.", "...5..3..",
+                       "....53...", "....3...."}),
                  int16_t(2));
         QCOMPARE(G->State.Score, int16_t(6));
     }
@@ -119,8 +119,8 @@ private slots:
 
     void splitRunsCutsAtEveryChange()
     {
-        SetBoard(*G, {"..1112...", ".........", ".........", ".........", ".........", ".........",
-                      ".........", ".........", "........."});
+        SetBoard(*G, {"..1112...", ".........", ".........", ".........", ".........", ".........", ".........",
+                      ".........", "........."});
         LoadRow(G->State, 1);
         SplitRuns(G->State);
         QCOMPARE(G->State.RunCount, int16_t(4));
@@ -138,8 +138,8 @@ private slots:
     // before: B = 6, L = 2, S = 1, so the score rises by 12, "Bonus!!!".
     void crossingLinesScoreTwiceAndMarkOnce()
     {
-        SetBoard(*G, {"..4......", "..4......", "44444....", "..4......", "..4......", ".........",
-                      ".........", ".........", "........."});
+        SetBoard(*G, {"..4......", "..4......", "44444....", "..4......", "..4......", ".........", ".........",
+                      ".........", "........."});
         CheckLines(*G);
         QCOMPARE(G->State.RunsScored, int16_t(2));
         QCOMPARE(MarkedCount(), int16_t(9));
@@ -156,8 +156,8 @@ private slots:
     // line of six with +6; a move that clears nothing resets the streak.
     void theStreakBonusGrowsWithEveryClearingCheck()
     {
-        const char *five[] = {"11111....", ".........", ".........", ".........", ".........", ".........",
-                              ".........", ".........", "........."};
+        const char *five[] = {"11111....", ".........", ".........", ".........", ".........",
+                              ".........", ".........", ".........", "........."};
         SetBoard(*G, {five[0], five[1], five[2], five[3], five[4], five[5], five[6], five[7], five[8]});
         CheckLines(*G);
         QCOMPARE(G->State.Score, int16_t(3));
@@ -188,8 +188,8 @@ private slots:
     {
         G->State.Streak = 2;
         G->State.Score = 100;
-        SetBoard(*G, {"5........", "5........", "555555...", "5........", "5........", ".........",
-                      ".........", ".........", "........."});
+        SetBoard(*G, {"5........", "5........", "555555...", "5........", "5........", ".........", ".........",
+                      ".........", "........."});
         CheckLines(*G);
         QCOMPARE(G->State.Score, int16_t(118));
         QCOMPARE(G->View.Label2, QStringLiteral("Bonus!!!"));
@@ -200,13 +200,13 @@ private slots:
     {
         G->State.Score = 32760;
         G->State.Streak = 4;
-        SetBoard(*G, {"..4......", "..4......", "44444....", "..4......", "..4......", ".........",
-                      ".........", ".........", "........."});
+        SetBoard(*G, {"..4......", "..4......", "44444....", "..4......", "..4......", ".........", ".........",
+                      ".........", "........."});
         CheckLines(*G);
         QCOMPARE(G->State.Score, int16_t(32767));
         QCOMPARE(G->View.Label1, QStringLiteral("32767"));
-        SetBoard(*G, {"66666....", ".........", ".........", ".........", ".........", ".........",
-                      ".........", ".........", "........."});
+        SetBoard(*G, {"66666....", ".........", ".........", ".........", ".........", ".........", ".........",
+                      ".........", "........."});
         CheckLines(*G);
         QCOMPARE(G->State.Score, int16_t(32767));
     }

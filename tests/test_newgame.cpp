@@ -39,7 +39,7 @@ class TestNewGame : public QObject {
         QCOMPARE(CheckInvariants(*G), QString());
     }
 
-private slots:
+  private slots:
     void init()
     {
         G = new Game;
@@ -95,8 +95,8 @@ private slots:
     void startedMidBlinkTheOldBallIsCleared()
     {
         Form_Load(*G);
-        SetBoard(*G, {".........", ".........", ".........", ".........", "....6....", ".........",
-                      ".........", ".........", "........."});
+        SetBoard(*G, {".........", ".........", ".........", ".........", "....6....", ".........", ".........",
+                      ".........", "........."});
         Picture5_Click(*G, 40);
         Timer1_Timer(*G);
         QVERIFY(IsBlank(G->View, 40));
@@ -113,8 +113,8 @@ private slots:
     void aNewBallInTheLastSelectedCellShowsItsOwnColour()
     {
         Form_Load(*G);
-        SetBoard(*G, {"6........", ".........", ".........", ".........", ".........", ".........",
-                      ".........", ".........", "........."});
+        SetBoard(*G, {"6........", ".........", ".........", ".........", ".........", ".........", ".........",
+                      ".........", "........."});
         Picture5_Click(*G, 0);
         const float here[] = {0.0f, 0.5f, 0.5f, 0.5f, 0, 0, 0, 0, 0};
         ScriptRandom(G->Rnd, here, 9);
@@ -127,8 +127,8 @@ private slots:
     void startedMidCountdownTheBurstCellsAreEmptiedAtOnce()
     {
         Form_Load(*G);
-        SetBoard(*G, {"22222....", ".........", ".........", ".........", ".........", ".........",
-                      ".........", ".........", "........."});
+        SetBoard(*G, {"22222....", ".........", ".........", ".........", ".........", ".........", ".........",
+                      ".........", "........."});
         CheckLines(*G);
         QCOMPARE(G->State.ClearPending, int16_t(-1));
         Timer1_Timer(*G);

@@ -6,7 +6,7 @@
 
 class TestSoak : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void randomEventsKeepEveryInvariant()
     {
         const uint32_t seed = qEnvironmentVariableIsSet("QUINTET_SEED")

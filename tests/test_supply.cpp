@@ -29,7 +29,7 @@ class TestSupply : public QObject {
         return p;
     }
 
-private slots:
+  private slots:
     void init()
     {
         G = new Game;

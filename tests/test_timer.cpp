@@ -12,7 +12,7 @@ class TestTimer : public QObject {
 
     Game *G = nullptr;
 
-private slots:
+  private slots:
     void init()
     {
         G = new Game;
@@ -22,8 +22,8 @@ private slots:
 
     void aTickWithNothingToDoChangesNothing()
     {
-        SetBoard(*G, {"1........", ".........", ".........", ".........", ".........", ".........",
-                      ".........", ".........", "........."});
+        SetBoard(*G, {"1........", ".........", ".........", ".........", ".........", ".........", ".........",
+                      ".........", "........."});
         GameState before = G->State;
         Timer1_Timer(*G);
         QCOMPARE(std::memcmp(&before, &G->State, sizeof before), 0);
@@ -125,8 +125,8 @@ private slots:
 
     void removeMarkedBallsEmptiesCellsAndKeepsTheMarks()
     {
-        SetBoard(*G, {"11111....", ".........", ".........", ".........", ".........", ".........",
-                      ".........", ".........", "........."});
+        SetBoard(*G, {"11111....", ".........", ".........", ".........", ".........", ".........", ".........",
+                      ".........", "........."});
         for (int16_t x = 1; x <= 5; x++)
             G->State.Marked(x, 1) = -1;
         RemoveMarkedBalls(*G);

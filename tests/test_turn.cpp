@@ -20,14 +20,14 @@ class TestTurn : public QObject {
         QCOMPARE(CheckInvariants(*G), QString());
     }
 
-private slots:
+  private slots:
     void init()
     {
         G = new Game;
         InitTestGame(*G);
         Form_Load(*G);
-        SetBoard(*G, {"1........", ".........", ".........", ".........", ".........", ".........",
-                      ".........", ".........", "........2"});
+        SetBoard(*G, {"1........", ".........", ".........", ".........", ".........", ".........", ".........",
+                      ".........", "........2"});
         G->State.NextColor[1] = 4;
         G->State.NextColor[2] = 5;
         G->State.NextColor[3] = 6;
@@ -77,8 +77,8 @@ private slots:
     // reachable cell moves it without a new selection.
     void aRefusedMoveSaysNoWayAndKeepsTheBall()
     {
-        SetBoard(*G, {"1........", ".........", ".........", ".........", ".........", ".........",
-                      ".........", ".......33", ".......3."});
+        SetBoard(*G, {"1........", ".........", ".........", ".........", ".........", ".........", ".........",
+                      ".......33", ".......3."});
         Click(1, 1);
         Timer1_Timer(*G); // hidden at the moment of the click
         Click(9, 9);
@@ -120,8 +120,8 @@ private slots:
 
     void aMoveThatClearsBringsNoSpawn()
     {
-        SetBoard(*G, {"3333.....", ".........", ".........", "....3....", ".........", ".........",
-                      ".........", ".........", "........."});
+        SetBoard(*G, {"3333.....", ".........", ".........", "....3....", ".........", ".........", ".........",
+                      ".........", "........."});
         Click(5, 4);
         Click(5, 1);
         QCOMPARE(CountBalls(*G), int16_t(0));
@@ -141,8 +141,8 @@ private slots:
     // in its colour, after the countdown; no burst remnant is left around it.
     void aBallMovedOntoABurstCellStays()
     {
-        SetBoard(*G, {"3333.....", ".........", ".........", "....3....", "........6", ".........",
-                      ".........", ".........", "........."});
+        SetBoard(*G, {"3333.....", ".........", ".........", "....3....", "........6", ".........", ".........",
+                      ".........", "........."});
         Click(5, 4);
         Click(5, 1); // the row bursts
         Click(9, 5);
@@ -162,8 +162,8 @@ private slots:
     // and on the board when the countdown runs out under it.
     void aBallSpawnedOntoABurstCellCanBeSelected()
     {
-        SetBoard(*G, {"3333.....", ".........", ".........", "....3....", "........6", ".........",
-                      ".........", ".........", "........."});
+        SetBoard(*G, {"3333.....", ".........", ".........", "....3....", "........6", ".........", ".........",
+                      ".........", "........."});
         Click(5, 4);
         Click(5, 1); // the row bursts
         Click(9, 5);
@@ -216,8 +216,7 @@ private slots:
         s.Board(5, 5) = 0;
         for (int16_t x = 1; x <= 9; x++)
             for (int16_t y = 1; y <= 9; y++)
-                s.Board(x, y) ? DrawBall(G->View, CellIndex(x, y), s.Board(x, y))
-                              : EraseCell(G->View, CellIndex(x, y));
+                s.Board(x, y) ? DrawBall(G->View, CellIndex(x, y), s.Board(x, y)) : EraseCell(G->View, CellIndex(x, y));
         s.NextColor[1] = 6;
         s.NextColor[2] = 2;
         s.NextColor[3] = static_cast<int16_t>(third);

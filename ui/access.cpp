@@ -9,7 +9,7 @@
 namespace {
 
 class PictureBoxAccessible : public QAccessibleWidget {
-public:
+  public:
     explicit PictureBoxAccessible(PictureBox *box)
         : QAccessibleWidget(box, box->Clickable ? QAccessible::Button : QAccessible::Graphic)
     {
@@ -17,10 +17,7 @@ public:
             addControllingSignal(QStringLiteral("clicked()"));
     }
 
-    QStringList actionNames() const override
-    {
-        return Box()->Clickable ? QStringList{pressAction()} : QStringList{};
-    }
+    QStringList actionNames() const override { return Box()->Clickable ? QStringList{pressAction()} : QStringList{}; }
 
     void doAction(const QString &name) override
     {
@@ -28,7 +25,7 @@ public:
             emit Box()->clicked();
     }
 
-private:
+  private:
     PictureBox *Box() const { return static_cast<PictureBox *>(widget()); }
 };
 

@@ -40,7 +40,10 @@ QRgb ToRgb(int32_t packed)
 
 // Fetched once per drawing: every non-const access to an image's bits makes
 // Qt check for sharing and run its cache hooks.
-QRgb *Pixels(Box &b) { return reinterpret_cast<QRgb *>(b.Image.bits()); }
+QRgb *Pixels(Box &b)
+{
+    return reinterpret_cast<QRgb *>(b.Image.bits());
+}
 
 // Bresenham's line, both end points set, in the given colour.
 void Line(QRgb *px, int stride, QRgb color, int x0, int y0, int x1, int y1)

@@ -154,7 +154,8 @@ Form1::Form1()
     Label2 = MakeLabel(16, 352, 273, 49, Black, Olive, 29.25, QString());
     Label3 = MakeLabel(8, 104, 289, 33, Navy, Cyan, 13.5, QStringLiteral("Click smile to try again"));
     Label4 = MakeLabel(8, 136, 289, 33, Navy, Cyan, 13.5, QStringLiteral("Thank you for playing!"));
-    Label5 = MakeLabel(8, 168, 289, 49, Navy, Cyan, 13.5, QStringLiteral("Copyright \u00A9 2026 the Quintet developers"));
+    Label5 =
+        MakeLabel(8, 168, 289, 49, Navy, Cyan, 13.5, QStringLiteral("Copyright \u00A9 2026 the Quintet developers"));
     Label6 = MakeLabel(8, 224, 289, 33, Navy, Cyan, 13.5, QStringLiteral("We hope to see you again soon."));
     Label7 = MakeLabel(8, 256, 289, 33, Navy, Cyan, 13.5, QStringLiteral("The Quintet project"));
     Label5->setWordWrap(true);

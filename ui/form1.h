@@ -12,21 +12,21 @@
 // on the box, as a button does.
 class PictureBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     PictureBox(QWidget *parent, const Box *model, bool clickable);
     void SetPixmap(const QPixmap &pixmap);
 
     const bool Clickable; // a cell box or the smile, not a preview
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
 
-private:
+  private:
     const Box *Model; // the model's box, or null for a fixed pixmap
     QPixmap Pixmap;
     bool Pressed = false;
@@ -34,26 +34,26 @@ private:
 
 class Form1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     Form1();
 
-    Game G;                 // the game this window plays
+    Game G; // the game this window plays
     PictureBox *Picture5[81];
     PictureBox *Picture4, *Picture3, *Picture2, *Picture1;
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7;
-    QWidget *Line[10];      // Line1..Line9; element 0 unused
+    QWidget *Line[10]; // Line1..Line9; element 0 unused
     QTimer Timer1;
-    int16_t NamedAs[84];    // what each box's accessible name last said
+    int16_t NamedAs[84]; // what each box's accessible name last said
 
     // Brings the widgets up to date with the screen model after an event.
     void Sync();
     // One tick of Timer1; tests call it to deliver ticks at will.
     void Tick();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent *e) override;
 
-private:
+  private:
     QLabel *MakeLabel(int x, int y, int w, int h, QColor back, QColor text, qreal points, const QString &t);
     void MakeLine(int n, int x0, int y0, int x1, int y1, QColor color, int width = 1);
     PictureBox *MakeBox(int16_t box, int x, int y, bool clickable);

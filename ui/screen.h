@@ -15,12 +15,12 @@ constexpr int BoxSize = 30;
 
 // A drawable box: a persistent picture that survives hiding and showing.
 struct Box {
-    QImage Image;       // 30 x 30, RGB32: the exact picture the game draws
-    QImage Sharp;       // the same at device resolution on dense screens, else null
+    QImage Image; // 30 x 30, RGB32: the exact picture the game draws
+    QImage Sharp; // the same at device resolution on dense screens, else null
     QRgb FillColor;
     QRgb PenColor;
     bool Visible;
-    bool Changed;       // picture or visibility changed since the window looked
+    bool Changed; // picture or visibility changed since the window looked
 };
 
 // The end screen's controls, in the order the game shows them.
@@ -28,9 +28,9 @@ enum EndItem { Line9, Label3, Label4, Label5, Label6, Label7, EndItemCount };
 
 struct Screen {
     Box Boxes[BoxCount];
-    qreal Scale;        // device pixels per pixel; above 1 the boxes keep Sharp too
-    QString Label1;     // the score
-    QString Label2;     // the message
+    qreal Scale;    // device pixels per pixel; above 1 the boxes keep Sharp too
+    QString Label1; // the score
+    QString Label2; // the message
     bool EndVisible[EndItemCount];
     bool LabelsChanged; // a caption or an end-screen visibility changed
 };
