@@ -62,6 +62,7 @@ class TestHiDpi : public QObject {
         QCOMPARE(w.Picture1->cursor().pixmap().devicePixelRatio(), 2.0);
         QCOMPARE(w.Picture1->cursor().pixmap().width(), 64);
         QCOMPARE(w.Picture1->cursor().hotSpot(), QPoint(12, 1));
+        QVERIFY(w.windowIcon().availableSizes().contains(QSize(64, 64)));
     }
 };
 

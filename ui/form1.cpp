@@ -123,7 +123,8 @@ Form1::Form1()
     QIcon icon;
     icon.addPixmap(QPixmap(QStringLiteral(":/icon16.xpm")));
     icon.addPixmap(QPixmap(QStringLiteral(":/icon32.xpm")));
-    icon.addPixmap(QPixmap(QStringLiteral(":/icon64.xpm")));
+    if (ratio > 1)
+        icon.addPixmap(QPixmap(QStringLiteral(":/icon64.xpm")));
     setWindowIcon(icon);
     Fill(this, Navy);
 

@@ -3,8 +3,10 @@
 
 #include <QApplication>
 
-int main(int argc, char **argv)
+int main(int, char **argv)
 {
+    // The game takes no command line, not even Qt's own options.
+    int argc = 1;
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Quintet"));
     app.setDesktopFileName(QStringLiteral("io.github.quintet.Quintet"));
