@@ -67,6 +67,13 @@ QImage BallImage(int16_t color)
     return drawn[color];
 }
 
+QRgb PaletteRgb(int16_t color)
+{
+    static const QRgb palette[7] = {qRgb(0, 0, 0),   qRgb(255, 0, 0),   qRgb(255, 128, 0), qRgb(255, 255, 0),
+                                    qRgb(0, 255, 0), qRgb(0, 255, 255), qRgb(255, 0, 255)};
+    return color >= 1 && color <= 6 ? palette[color] : palette[0];
+}
+
 bool ShowsBall(const Screen &s, int16_t box, int16_t color)
 {
     return s.Boxes[box].Image == BallImage(color);

@@ -19,6 +19,8 @@ QString BoardRows(const Game &g);
 bool ShowsBall(const Screen &s, int16_t box, int16_t color);
 bool IsBlank(const Screen &s, int16_t box);
 QImage BallImage(int16_t color);
+// The screen colour of a ball colour number, as the player sees it.
+QRgb PaletteRgb(int16_t color);
 
 // Empty when the game keeps its invariants, else what is wrong.
 QString CheckInvariants(const Game &g);

@@ -36,25 +36,18 @@ class TestDraw : public QObject {
     // its colour, and nothing outside that square.
     void ballCoversTwoToTwentySixWithABlackOutline()
     {
-        const QRgb colours[] = {0,
-                                qRgb(255, 0, 0),
-                                qRgb(255, 128, 0),
-                                qRgb(255, 255, 0),
-                                qRgb(0, 255, 0),
-                                qRgb(0, 255, 255),
-                                qRgb(255, 0, 255)};
         for (int16_t c = 1; c <= 6; c++) {
             EraseCell(G->View, 5);
             DrawBall(G->View, 5, c);
             const QImage &im = Image(5);
-            QCOMPARE(im.pixel(14, 14), colours[c]);
-            QCOMPARE(G->View.Boxes[5].FillColor, colours[c]);
+            QCOMPARE(im.pixel(14, 14), PaletteRgb(c));
+            QCOMPARE(G->View.Boxes[5].FillColor, PaletteRgb(c));
             for (int p : {2, 26}) {
                 QCOMPARE(im.pixel(p, 14), qRgb(0, 0, 0));
                 QCOMPARE(im.pixel(14, p), qRgb(0, 0, 0));
             }
-            QCOMPARE(im.pixel(3, 14), colours[c]);
-            QCOMPARE(im.pixel(25, 14), colours[c]);
+            QCOMPARE(im.pixel(3, 14), PaletteRgb(c));
+            QCOMPARE(im.pixel(25, 14), PaletteRgb(c));
             int minX = 99, maxX = -1, minY = 99, maxY = -1;
             for (int y = 0; y < 30; y++)
                 for (int x = 0; x < 30; x++)

@@ -126,15 +126,8 @@ class TestForm1 : public QObject {
         QCOMPARE(At(im, 50, 10), black); // the score label's background
         QCOMPARE(At(im, 20, 398), black);
         // Each preview box shows its colour in the middle.
-        const QRgb palette[7] = {0,
-                                 qRgb(255, 0, 0),
-                                 qRgb(255, 128, 0),
-                                 qRgb(255, 255, 0),
-                                 qRgb(0, 255, 0),
-                                 qRgb(0, 255, 255),
-                                 qRgb(255, 0, 255)};
-        QCOMPARE(At(im, 214, 22), palette[w.G.State.NextColor[1]]);
-        QCOMPARE(At(im, 278, 22), palette[w.G.State.NextColor[3]]);
+        QCOMPARE(At(im, 214, 22), PaletteRgb(w.G.State.NextColor[1]));
+        QCOMPARE(At(im, 278, 22), PaletteRgb(w.G.State.NextColor[3]));
         // The smile's yellow face.
         QCOMPARE(At(im, 8 + 16, 8 + 8), qRgb(255, 255, 0));
     }

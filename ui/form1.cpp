@@ -176,7 +176,7 @@ Form1::Form1()
     MakeLine(8, 12, 348, 12, 405, Olive);
     MakeLine(9, 8, 56, 296, 56, Yellow, 4);
 
-    // The end screen starts hidden; the model says so and Sync applies it.
+    // The end screen starts hidden: the model says so and Sync applies it.
     Timer1.setInterval(300);
     connect(&Timer1, &QTimer::timeout, this, &Form1::Tick);
     Form_Load(G);
@@ -205,12 +205,18 @@ void Form1::UpdateNames()
             Picture5[i]->setAccessibleName(CellName(x, y, s.Board(x, y), selected));
         }
     }
-    PictureBox *previews[3] = {Picture4, Picture3, Picture2};
     for (int16_t slot = 1; slot <= 3; slot++)
         if (NamedAs[80 + slot] != s.NextColor[slot]) {
             NamedAs[80 + slot] = s.NextColor[slot];
-            previews[slot - 1]->setAccessibleName(PreviewName(slot, s.NextColor[slot]));
+            BoxWidget(static_cast<int16_t>(80 + slot))->setAccessibleName(PreviewName(slot, s.NextColor[slot]));
         }
+}
+
+// The widget of a model box: a cell box, or preview slot 1, 2 or 3.
+PictureBox *Form1::BoxWidget(int16_t box) const
+{
+    PictureBox *previews[3] = {Picture4, Picture3, Picture2};
+    return box <= 80 ? Picture5[box] : previews[box - ::Picture4];
 }
 
 void Form1::Sync()
@@ -221,7 +227,7 @@ void Form1::Sync()
         if (!b.Changed)
             continue;
         b.Changed = false;
-        PictureBox *w = i <= 80 ? Picture5[i] : i == ::Picture4 ? Picture4 : i == ::Picture3 ? Picture3 : Picture2;
+        PictureBox *w = BoxWidget(i);
         if (w->isVisibleTo(this) != b.Visible)
             w->setVisible(b.Visible);
         w->update();

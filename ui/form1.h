@@ -58,4 +58,5 @@ class Form1 : public QWidget {
     void MakeLine(int n, int x0, int y0, int x1, int y1, QColor color, int width = 1);
     PictureBox *MakeBox(int16_t box, int x, int y, bool clickable);
     void UpdateNames();
+    PictureBox *BoxWidget(int16_t box) const;
 };
