@@ -113,29 +113,40 @@ done
 echo "ok: a move and a spawn in the previewed colours"
 
 # "No Way!!!": wall in a corner with two balls, then aim another ball at it.
+# A ball that can move at all has a free neighbour; movers are picked at random
+# among those, so a walled-in ball is never tried twice in a row.
+movable() {
+    local i=$1 x=$(($1 % 9)) y=$(($1 / 9))
+    { [ $x -gt 0 ] && [ "${BOARD[i - 1]}" = 0 ]; } || { [ $x -lt 8 ] && [ "${BOARD[i + 1]}" = 0 ]; } ||
+        { [ $y -gt 0 ] && [ "${BOARD[i - 9]}" = 0 ]; } || { [ $y -lt 8 ] && [ "${BOARD[i + 9]}" = 0 ]; }
+}
+mover() { # a movable ball other than $1 and $2, or -1
+    local c=() i
+    for i in $(seq 0 80); do
+        [ "${BOARD[$i]}" != 0 ] && [ "$i" != "$1" ] && [ "$i" != "$2" ] && movable "$i" && c+=("$i")
+    done
+    if [ ${#c[@]} -gt 0 ]; then echo "${c[RANDOM % ${#c[@]}]}"; else echo -1; fi
+}
+shows_message() { for _ in $(seq 10); do [ "$(message_pixels)" -gt 100 ] && return 0; sleep 0.1; done; return 1; }
 [ "$(message_pixels)" = 0 ] || fail "the message box is not empty"
 noway=0
-for attempt in $(seq 20); do
+for attempt in $(seq 30); do
     read_board
     for corner in 0 8 72 80; do
         case $corner in 0) a=1 b=9 ;; 8) a=7 b=17 ;; 72) a=73 b=63 ;; 80) a=79 b=71 ;; esac
         [ "${BOARD[$corner]}" = 0 ] || continue
         for need in $a $b; do
             if [ "${BOARD[$need]}" = 0 ]; then
-                for i in $(seq 0 80); do
-                    if [ "${BOARD[$i]}" != 0 ] && [ "$i" != "$a" ] && [ "$i" != "$b" ]; then
-                        click_box "$i"; click_box "$need"; sleep 0.1; break
-                    fi
-                done
+                m=$(mover $a $b)
+                [ "$m" = -1 ] || { click_box "$m"; click_box "$need"; sleep 0.2; }
                 continue 3
             fi
         done
-        for i in $(seq 0 80); do
-            if [ "${BOARD[$i]}" != 0 ] && [ "$i" != "$a" ] && [ "$i" != "$b" ]; then
-                click_box "$i"; click_box "$corner"; sleep 0.2; break
-            fi
-        done
-        [ "$(message_pixels)" -gt 100 ] && noway=1
+        m=$(mover $a $b)
+        [ "$m" = -1 ] && continue
+        click_box "$m"
+        click_box "$corner"
+        shows_message && noway=1
         break 2
     done
 done
