@@ -158,10 +158,15 @@ moves=0
 while ! end_screen; do
     [ $moves -lt 200 ] || fail "the board never filled"
     read_board
-    empties=() balls=()
-    for i in $(seq 0 80); do if [ "${BOARD[$i]}" = 0 ]; then empties+=("$i"); else balls+=("$i"); fi; done
-    click_box "${balls[RANDOM % ${#balls[@]}]}"
-    click_box "${empties[RANDOM % ${#empties[@]}]}"
+    # A ball stepping to a free neighbour always has a way, so every move counts.
+    m=$(mover -1 -1)
+    [ "$m" != -1 ] || fail "no ball can move on a board that is not full"
+    to=()
+    for n in $((m - 1)) $((m + 1)) $((m - 9)) $((m + 9)); do
+        [ $n -ge 0 ] && [ $n -le 80 ] && [ "${BOARD[$n]}" = 0 ] && [ $((n / 9)) = $((m / 9)) -o $((n % 9)) = $((m % 9)) ] && to+=("$n")
+    done
+    click_box "$m"
+    click_box "${to[RANDOM % ${#to[@]}]}"
     moves=$((moves + 1))
     if [ -n "$shot" ] && [ $moves = 8 ]; then sleep 1; import -window "$wid" "$shot"; echo "wrote $shot"; fi
     sleep 0.1 # a burst left on screen is no trouble: its cells are empty
