@@ -5,6 +5,16 @@
 #include "game/turn.h"
 #include "helpers.h"
 
+// Cells whose burst still shows: marked, with no ball in them.
+static int16_t OpenBurstCells(const GameState &st)
+{
+    int16_t n = 0;
+    for (int16_t x = 1; x <= 9; x++)
+        for (int16_t y = 1; y <= 9; y++)
+            n += st.Marked(x, y) == -1 && st.Board(x, y) == 0;
+    return n;
+}
+
 static void Click(Soak &s, int16_t box)
 {
     GameState &st = s.G.State;
@@ -12,10 +22,7 @@ static void Click(Soak &s, int16_t box)
     int16_t x, y;
     CellXY(box, x, y);
     const bool intoBurst = st.Board(x, y) == 0 && st.Marked(x, y) == -1;
-    int16_t burstCellsBefore = 0;
-    for (int16_t cx = 1; cx <= 9; cx++)
-        for (int16_t cy = 1; cy <= 9; cy++)
-            burstCellsBefore += st.Marked(cx, cy) == -1 && st.Board(cx, cy) == 0;
+    const int16_t burstCellsBefore = OpenBurstCells(st);
     Picture5_Click(s.G, box);
     Reached &r = s.R;
     if (wasSelected == 0 && st.Selected == -1)
@@ -29,11 +36,8 @@ static void Click(Soak &s, int16_t box)
             r.Clears++;
             r.ClearsDuringCountdown += pending == -1;
         } else if (burstCellsBefore > 0) {
-            int16_t after = 0; // the spawn filled some burst cell
-            for (int16_t cx = 1; cx <= 9; cx++)
-                for (int16_t cy = 1; cy <= 9; cy++)
-                    after += st.Marked(cx, cy) == -1 && st.Board(cx, cy) == 0;
-            r.SpawnsIntoBurst += after < burstCellsBefore - (intoBurst ? 1 : 0);
+            // The spawn filled some burst cell.
+            r.SpawnsIntoBurst += OpenBurstCells(st) < burstCellsBefore - (intoBurst ? 1 : 0);
         }
         r.SpawnsEndingGame += st.IsGameOver == -1;
         r.Bonuses += s.G.View.Label2 == QStringLiteral("Bonus!!!");

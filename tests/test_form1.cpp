@@ -26,6 +26,21 @@ class TestForm1 : public QObject {
 
     static QRgb At(const QImage &im, int x, int y) { return im.pixel(x, y) | 0xFF000000u; }
 
+    // The box of the ball the new game placed in the given slot.
+    static int16_t SpawnedBox(const Form1 &w, int16_t slot)
+    {
+        const CellPos p = w.G.State.NewPos[slot];
+        return CellIndex(p.x, p.y);
+    }
+
+    // Clicks that ball, which selects it, and gives its box.
+    static int16_t SelectSpawnedBall(Form1 &w, int16_t slot)
+    {
+        const int16_t box = SpawnedBox(w, slot);
+        QTest::mouseClick(w.Picture5[box], Qt::LeftButton);
+        return box;
+    }
+
     // Every widget shows what the model holds: pictures and visibility.
     static QString WindowMatchesModel(Form1 &w)
     {
@@ -156,9 +171,7 @@ class TestForm1 : public QObject {
         Form1 w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const CellPos p = w.G.State.NewPos[1];
-        const int16_t box = CellIndex(p.x, p.y);
-        QTest::mouseClick(w.Picture5[box], Qt::LeftButton);
+        const int16_t box = SelectSpawnedBall(w, 1);
         QCOMPARE(w.G.State.Selected, int16_t(-1));
         QRgb seen[4];
         for (QRgb &c : seen) {
@@ -179,9 +192,7 @@ class TestForm1 : public QObject {
         Form1 w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const CellPos p = w.G.State.NewPos[2];
-        const int16_t box = CellIndex(p.x, p.y);
-        QTest::mouseClick(w.Picture5[box], Qt::LeftButton);
+        const int16_t box = SelectSpawnedBall(w, 2);
         QCoreApplication::processEvents();
         PaintCounter counter;
         w.installEventFilter(&counter);
@@ -204,8 +215,7 @@ class TestForm1 : public QObject {
         Form1 w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const CellPos p = w.G.State.NewPos[1];
-        PictureBox *b = w.Picture5[CellIndex(p.x, p.y)];
+        PictureBox *b = w.Picture5[SpawnedBox(w, 1)];
         QTest::mouseClick(b, Qt::RightButton);
         QCOMPARE(w.G.State.Selected, int16_t(0));
         QTest::mousePress(b, Qt::LeftButton);

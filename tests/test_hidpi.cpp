@@ -15,7 +15,7 @@ class TestHiDpi : public QObject {
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.devicePixelRatioF(), 2.0);
-        QCOMPARE(w.G.View.Scale, 2.0);
+        QCOMPARE(w.G.View.Boxes[0].Sharp.devicePixelRatio(), 2.0);
         QImage im = w.grab().toImage();
         QCOMPARE(im.size(), QSize(608, 826));
         QCOMPARE(w.Picture5[80]->geometry(), QRect(264, 312, 30, 30));

@@ -20,6 +20,17 @@ class TestTurn : public QObject {
         QCOMPARE(CheckInvariants(*G), QString());
     }
 
+    // The top row bursts, and the 6 at (9, 5) is selected while its
+    // countdown runs.
+    void BurstTopRowAndSelectTheSix()
+    {
+        SetBoard(*G, {"3333.....", ".........", ".........", "....3....", "........6", ".........", ".........",
+                      ".........", "........."});
+        Click(5, 4);
+        Click(5, 1);
+        Click(9, 5);
+    }
+
   private slots:
     void init()
     {
@@ -141,11 +152,7 @@ class TestTurn : public QObject {
     // in its colour, after the countdown; no burst remnant is left around it.
     void aBallMovedOntoABurstCellStays()
     {
-        SetBoard(*G, {"3333.....", ".........", ".........", "....3....", "........6", ".........", ".........",
-                      ".........", "........."});
-        Click(5, 4);
-        Click(5, 1); // the row bursts
-        Click(9, 5);
+        BurstTopRowAndSelectTheSix();
         ScriptRandom(G->Rnd, nullptr, 0);
         Click(3, 1); // into a burst cell, while the countdown runs
         QCOMPARE(G->State.Board(3, 1), int16_t(6));
@@ -162,11 +169,7 @@ class TestTurn : public QObject {
     // and on the board when the countdown runs out under it.
     void aBallSpawnedOntoABurstCellCanBeSelected()
     {
-        SetBoard(*G, {"3333.....", ".........", ".........", "....3....", "........6", ".........", ".........",
-                      ".........", "........."});
-        Click(5, 4);
-        Click(5, 1); // the row bursts
-        Click(9, 5);
+        BurstTopRowAndSelectTheSix();
         const float v[] = {0.0f, 0.0f, 0.0f, 0.5f, 0.5f, 0.5f};
         ScriptRandom(G->Rnd, v, 6);
         Click(9, 6); // clears nothing: the spawn takes (1, 1), (1, 2), (1, 3)

@@ -36,13 +36,13 @@ QAccessibleInterface *Factory(const QString &key, QObject *object)
     return nullptr;
 }
 
-} // namespace
-
 QString ColourName(int16_t c)
 {
     static const char *const names[] = {"empty", "red", "orange", "yellow", "green", "cyan", "magenta"};
     return QString::fromLatin1(c >= 0 && c <= 6 ? names[c] : names[0]);
 }
+
+} // namespace
 
 QString CellName(int16_t x, int16_t y, int16_t value, bool selected)
 {

@@ -5,7 +5,6 @@
 #include <QString>
 #include <cstdint>
 
-QString ColourName(int16_t c);
 // "Row 3, column 5: red ball", with ", selected" for the selected ball.
 QString CellName(int16_t x, int16_t y, int16_t value, bool selected);
 QString PreviewName(int16_t slot, int16_t c);

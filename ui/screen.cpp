@@ -5,7 +5,6 @@
 
 void InitScreen(Screen &s, qreal scale)
 {
-    s.Scale = scale;
     const int sharp = qCeil(BoxSize * scale);
     for (Box &b : s.Boxes) {
         b.Image = QImage(BoxSize, BoxSize, QImage::Format_RGB32);

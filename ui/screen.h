@@ -28,7 +28,6 @@ enum EndItem { Line9, Label3, Label4, Label5, Label6, Label7, EndItemCount };
 
 struct Screen {
     Box Boxes[BoxCount];
-    qreal Scale;    // device pixels per pixel; above 1 the boxes keep Sharp too
     QString Label1; // the score
     QString Label2; // the message
     bool EndVisible[EndItemCount];
