@@ -1,5 +1,16 @@
 # Sourced by the other scripts: installs the Debian packages that are missing.
-# Usage: need_packages pkg...
+# What building needs is the package's Build-Depends in debian/control;
+# the lists below are what the tests need besides.
+# Usage: need_build_deps (from the top of the checkout); need_packages pkg...
+need_build_deps() {
+    command -v dpkg-checkbuilddeps >/dev/null && dpkg-checkbuilddeps 2>/dev/null && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing the build dependencies of debian/control"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get build-dep -y -qq --no-install-recommends ./
+}
+
 need_packages() {
     local missing=()
     for p in "$@"; do
@@ -13,5 +24,6 @@ need_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-base-dev-tools libqt6test6 libgl-dev fonts-dejavu-core)
 DESKTOP_TEST_PACKAGES=(xvfb xauth xdotool imagemagick desktop-file-utils appstream dpkg-dev file)
+# The window tests' font, and the tools of the package checks.
+PACKAGE_TEST_PACKAGES=(fonts-dejavu-core lintian man-db x11-utils)
