@@ -35,6 +35,12 @@ done
 [ -n "$wid" ] || fail "the window never appeared"
 sleep 0.3
 
+# Docks match the window to its menu entry by the class part of WM_CLASS.
+want=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../resources/desktop/io.github.quintet.Quintet.desktop.in")
+class=$(xprop -id "$wid" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
+[ -n "$want" ] && [ "$class" = "$want" ] || fail "WM_CLASS class '$class', desktop entry StartupWMClass '$want'"
+echo "ok: WM_CLASS class $class, as in the desktop entry"
+
 grab() { import -window "$wid" "$work/now.png"; }
 # Colours of the given points in the last grab, one hex triple a line.
 pixels() {

@@ -1,18 +1,22 @@
 #!/usr/bin/env bash
-# Stages the install into a temporary DESTDIR, validates the desktop entry
-# and the metainfo, then builds the Debian package and looks inside it.
-# Usage: install_check.sh BUILD_DIR
+# Stages the install into a temporary DESTDIR and validates the desktop entry,
+# the metainfo and the manual page; then builds the Debian package with
+# scripts/package, looks inside it and has lintian check it.
+# Usage: install_check.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build=$(realpath "$1")
+src=$(realpath "$2")
 id=io.github.quintet.Quintet
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-DESTDIR="$stage/root" cmake --install "$build" --prefix /usr >/dev/null
-root=$stage/root/usr
+# The install tree, under the prefix the build was configured with.
+prefix=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$build/CMakeCache.txt")
+DESTDIR="$stage/root" cmake --install "$build" >/dev/null
+root=$stage/root$prefix
 for f in games/quintet share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-    share/icons/hicolor/scalable/apps/$id.svg; do
+    share/icons/hicolor/scalable/apps/$id.svg share/man/man6/quintet.6; do
     [ -f "$root/$f" ] || fail "missing $f"
 done
 for s in 16 32 48 64 128 256; do
@@ -21,14 +25,50 @@ for s in 16 32 48 64 128 256; do
     [ "$(identify -format '%wx%h' "$f")" = "${s}x${s}" ] || fail "the $s pixel icon has the wrong size"
 done
 desktop-file-validate "$root/share/applications/$id.desktop" || fail "desktop entry"
-appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml" || fail "metainfo"
-echo "ok: install staged and validated"
+appstreamcli validate --pedantic --no-net "$root/share/metainfo/$id.metainfo.xml" || fail "metainfo"
+# The menu entry must start the installed binary whatever the user's PATH.
+exec_line=$(sed -n 's/^Exec=//p' "$root/share/applications/$id.desktop")
+[ "$exec_line" = "$prefix/games/quintet" ] || fail "Exec=$exec_line, installed at $prefix/games/quintet"
+[ -x "$stage/root$exec_line" ] || fail "Exec=$exec_line is not the installed binary"
+echo "ok: install staged under $prefix and validated, Exec=$exec_line"
 
-(cd "$stage" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$stage/pkg" >/dev/null)
-deb=$(ls "$stage"/pkg/*.deb)
-dpkg-deb -c "$deb" >"$stage/contents"
-grep -q '\./usr/games/quintet$' "$stage/contents" || fail "the package has no /usr/games/quintet"
-[ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "section"
+# The manual page: no complaint from groff or man, and the parts a reader needs.
+page=$root/share/man/man6/quintet.6
+warnings=$( { groff -ww -z -man "$page"; LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" >"$stage/man.txt"; } 2>&1)
+[ -z "$warnings" ] || fail "manual page warnings: $warnings"
+for w in NAME SYNOPSIS DESCRIPTION OPTIONS ENVIRONMENT QT_QPA_PLATFORM QT_SCALE_FACTOR; do
+    grep -q "^ *$w" "$stage/man.txt" || fail "the manual page has no $w"
+done
+echo "ok: manual page quintet(6), $(wc -l <"$stage/man.txt") lines rendered"
+
+# The Debian package, as debhelper builds it.
+"$src/scripts/package" >/dev/null
+deb=$(ls "$src"/build/quintet_*.deb)
+
+# lintian, pedantic and with information tags: no error, no warning, and no
+# hardening or manual page tag of any level. Its exit status alone misses
+# warnings, so the lines are counted.
+lintian -I --pedantic --fail-on none --tag-display-limit 0 "$src"/build/quintet*_*.deb >"$stage/lintian.txt" 2>"$stage/lintian.err" ||
+    fail "lintian did not run: $(cat "$stage/lintian.err")"
+cat "$stage/lintian.txt"
+errors=$(grep -c '^E: ' "$stage/lintian.txt" || true)
+warns=$(grep -c '^W: ' "$stage/lintian.txt" || true)
+others=$(grep -cE '^[IP]: [^ ]+ (hardening-|manual-page|manpage|bad-whatis)' "$stage/lintian.txt" || true)
+[ "$errors$warns$others" = 000 ] || fail "lintian: $errors errors, $warns warnings, $others hardening or manual page tags"
+echo "ok: lintian -I --pedantic: 0 errors, 0 warnings, $(wc -l <"$stage/lintian.txt") lines in all"
+
+dbg=$(ls "$src"/build/quintet-dbgsym_*.deb 2>/dev/null) || fail "no -dbgsym package beside $(basename "$deb")"
+pkg=$stage/pkg
+dpkg-deb -x "$deb" "$pkg"
+dpkg-deb -x "$dbg" "$pkg"
+[ "$(sed -n 's/^Exec=//p' "$pkg/usr/share/applications/$id.desktop")" = /usr/games/quintet ] || fail "the package's Exec"
+[ -f "$pkg/usr/share/man/man6/quintet.6.gz" ] || fail "the package has no manual page"
+file "$pkg/usr/games/quintet" | grep -q ', stripped' || fail "the binary is not stripped"
+buildid=$(readelf -n "$pkg/usr/games/quintet" | sed -n 's/.*Build ID: //p')
+[ -f "$pkg/usr/lib/debug/.build-id/${buildid:0:2}/${buildid:2}.debug" ] || fail "no debug symbols for build id $buildid"
+readelf -d "$pkg/usr/games/quintet" | grep -q 'FLAGS_1.*NOW.*PIE' || fail "not linked with -z now as a PIE"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "no computed dependency on Qt Widgets"
-echo "ok: $(basename "$deb"): $(dpkg-deb -f "$deb" Depends)"
+dpkg-deb -f "$deb" Recommends | grep -q qt6-wayland || fail "qt6-wayland is not recommended"
+echo "ok: $(basename "$deb") and $(basename "$dbg"): stripped, debug symbols for $buildid, bindnow, PIE"
+
 echo "1 passed, 0 failed"
