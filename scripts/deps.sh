@@ -14,4 +14,4 @@ need_packages() {
 }
 
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-base-dev-tools libqt6test6 libgl-dev fonts-dejavu-core)
-DESKTOP_TEST_PACKAGES=(xvfb xauth xdotool imagemagick desktop-file-utils appstream dpkg-dev file)
+DESKTOP_TEST_PACKAGES=(xvfb xauth xdotool imagemagick libxfixes-dev desktop-file-utils appstream dpkg-dev file)
