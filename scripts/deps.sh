@@ -24,6 +24,6 @@ need_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-DESKTOP_TEST_PACKAGES=(xvfb xauth xdotool imagemagick desktop-file-utils appstream dpkg-dev file)
+DESKTOP_TEST_PACKAGES=(xvfb xauth xdotool imagemagick libxfixes-dev desktop-file-utils appstream dpkg-dev file)
 # The window tests' font, and the tools of the package checks.
 PACKAGE_TEST_PACKAGES=(fonts-dejavu-core lintian man-db x11-utils)

@@ -1,5 +1,7 @@
 #!/usr/bin/env python3
-# Draws Quintet's window icon, new-game face and hand cursor into resources/.
+# Draws Quintet's window icon, new-game face and hand cursor into resources/:
+# palette-exact pixel art at whole device pixel ratios (32, 64 and 96 pixels)
+# and supersampled, smooth art at the ratios between (40, 48, 56 and 80).
 import math
 import os
 import struct
@@ -145,6 +147,22 @@ def render(parts, size, width=1, joins=(), overrides=()):
     return [''.join(r) for r in rows]
 
 
+def render_smooth(parts, size, joins=(), k=4):
+    """The pixel art drawn k times as large, outlines included, then averaged
+    down: smooth RGBA at a size where a design pixel is no whole number."""
+    big = render(parts, size * k, width=size * k // 32, joins=joins)
+    out = bytearray()
+    for y in range(size):
+        out.append(0)  # PNG filter type: none
+        for x in range(size):
+            cols = [PAL[big[y * k + j][x * k + i]] for j in range(k) for i in range(k)]
+            cols = [c for c in cols if c]
+            acc = [sum(int(c[1 + 2 * n:3 + 2 * n], 16) for c in cols) for n in range(3)]
+            out += bytes([a // len(cols) for a in acc] if cols else [0, 0, 0])
+            out.append(round(255 * len(cols) / (k * k)))
+    return bytes(out)
+
+
 def render_aa(layers, size, k=4):
     """Supersampled RGBA for the large PNG icons; layers are (shape, '#rrggbb')."""
     s = size / 32.0
@@ -211,6 +229,17 @@ def write_svg():
         f.write(svg)
 
 
+def hand_hotspot(size):
+    # The pixel that holds the fingertip's top point, (12.25, 1) in the design;
+    # the window computes the same.
+    return math.floor(12.25 * size / 32), math.floor(size / 32)
+
+
+def check_smooth_hotspot(raw, size, hx, hy):
+    alpha = [[raw[y * (4 * size + 1) + 1 + 4 * x + 3] for x in range(size)] for y in range(size)]
+    assert alpha[hy][hx] > 0 and not any(any(r) for r in alpha[:hy]), (size, hx, hy)
+
+
 def check_hotspot(rows, hx, hy):
     # The cursor's hot spot must sit on the middle of the fingertip's top row.
     top = next(y for y, r in enumerate(rows) if r.strip())
@@ -223,15 +252,22 @@ def main():
     icons = {16: render(icon_parts()[:1], 16, overrides=spans(BOLT16, 'w')),
              32: render(icon_parts(), 32)}
     icons[64] = render(icon_parts(), 64, width=2)
+    icons[96] = render(icon_parts(), 96, width=3)
     for n, rows in icons.items():
         write_xpm('icon%d' % n, rows)
     write_xpm('smile16', render(smile_parts()[:1], 16, overrides=spans(FACE16, 'k')))
-    write_xpm('smile32', render(smile_parts(), 32))
-    write_xpm('smile64', render(smile_parts(), 64, width=2))
-    for n, hot in ((32, (12, 1)), (64, (24, 2))):
+    for n in (32, 64, 96):
+        write_xpm('smile%d' % n, render(smile_parts(), n, width=n // 32))
+    for n in (32, 64, 96):
         rows = render(hand_parts(), n, width=n // 32, joins=HAND_JOINS)
-        check_hotspot(rows, *hot)
-        write_xpm('hand%d' % n, rows, hot)
+        check_hotspot(rows, *hand_hotspot(n))
+        write_xpm('hand%d' % n, rows, hand_hotspot(n))
+    for n in (40, 48, 56, 80):
+        write_png(os.path.join(OUT, 'icon%d.png' % n), n, render_smooth(icon_parts(), n))
+        write_png(os.path.join(OUT, 'smile%d.png' % n), n, render_smooth(smile_parts(), n))
+        raw = render_smooth(hand_parts(), n, joins=HAND_JOINS)
+        check_smooth_hotspot(raw, n, *hand_hotspot(n))
+        write_png(os.path.join(OUT, 'hand%d.png' % n), n, raw)
     write_svg()
     layers = [(poly(*TRIANGLE), PAL['n']), (poly(*inset_triangle(TRIANGLE, OUTLINE)), PAL['b']),
               (poly(*BOLT), PAL['w'])]

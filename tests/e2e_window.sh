@@ -189,4 +189,66 @@ end_screen && fail "the end screen stayed"
 read_board
 [ "$(count_balls)" = 3 ] || fail "the new game shows $(count_balls) balls"
 echo "ok: the smile starts a new game"
+# The hand cursor as the X server shows it over the smile, read back with
+# XFixes (QUINTET_X_CURSOR, built with the tests) at device pixel ratios 1,
+# 1.5 and 2, each in a server and an app of its own: the image is drawn for
+# the device size and the hot spot sits on the fingertip. With
+# QUINTET_CURSOR_SHOTS=DIR it also saves the window with the cursor drawn in.
+cursor_check() (
+    reader=$QUINTET_X_CURSOR
+    xv="" run=""
+    trap 'kill $run $xv 2>/dev/null || true' EXIT
+    exec 4>"$work/cursor-display"
+    Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    xv=$!
+    for _ in $(seq 200); do [ -s "$work/cursor-display" ] && break; sleep 0.05; done
+    [ -s "$work/cursor-display" ] || fail "the cursor test's X server never started"
+    export DISPLAY=:$(cat "$work/cursor-display")
+    # The box around the cursor's opaque pixels, as WxH+X+Y.
+    opaque() { convert "$work/cursor.pam" -alpha extract -threshold 0 "$@" -format '%@' info:; }
+    for want in "1 32 12 1" "1.5 48 18 1" "2 64 24 2"; do
+        read -r ratio size hx hy <<<"$want"
+        QT_SCALE_FACTOR=$ratio QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work "$bin" >/dev/null 2>&1 &
+        run=$!
+        w=""
+        for _ in $(seq 200); do
+            w=$(xdotool search --onlyvisible --name '^Quintet$' 2>/dev/null | head -n1 || true)
+            [ -n "$w" ] && break
+            sleep 0.05
+        done
+        [ -n "$w" ] || fail "ratio $ratio: the window never appeared"
+        at=$(awk "BEGIN { print int(25.5 * $ratio) }") # the smile's middle, in device pixels
+        got=""
+        for _ in $(seq 100); do
+            xdotool mousemove --window "$w" "$at" "$at"
+            got=$("$reader" "$work/cursor.pam" || true)
+            [ "$got" = "$size $size $hx $hy" ] && break
+            sleep 0.1
+        done
+        [ "$got" = "$size $size $hx $hy" ] || fail "ratio $ratio: cursor (width height xhot yhot) $got, want $size $size $hx $hy"
+        # Nothing of the hand above the hot spot's row, and on that row the
+        # fingertip is centred on it.
+        top=$(opaque)
+        [ "${top##*+}" = "$hy" ] || fail "ratio $ratio: the hand's top row is ${top##*+}, the hot spot's $hy"
+        read -r x0 x1 <<<"$(convert "$work/cursor.pam" -alpha extract -threshold 0 -crop "${size}x1+0+$hy" +repage txt: |
+            awk -F'[,:]' '/#FFFFFF/ { if (a == "") a = $1; b = $1 } END { print a, b }')"
+        [ $((x0 + x1 - 2 * hx)) -le 2 ] && [ $((2 * hx - x0 - x1)) -le 2 ] ||
+            fail "ratio $ratio: the fingertip's top row runs $x0..$x1, the hot spot is at x $hx"
+        if [ -n "${QUINTET_CURSOR_SHOTS:-}" ]; then
+            import -window "$w" "$work/win.png"
+            convert "$work/win.png" "$work/cursor.pam" -geometry "+$((at - hx))+$((at - hy))" -composite \
+                "$QUINTET_CURSOR_SHOTS/cursor-$ratio.png"
+        fi
+        kill "$run"
+        wait "$run" 2>/dev/null || true
+        run=""
+        echo "ok: ratio $ratio, a $size-pixel hand with its hot spot at ($hx, $hy) on the fingertip"
+    done
+)
+# Only a run for a screenshot goes without the reader.
+if [ -n "${QUINTET_X_CURSOR:-}" ]; then
+    cursor_check
+elif [ -z "$shot" ]; then
+    fail "no cursor reader in QUINTET_X_CURSOR (tests/x_cursor needs libxfixes-dev)"
+fi
 echo "1 passed, 0 failed"

@@ -4,6 +4,7 @@
 #include "ui/draw.h"
 
 #include <algorithm>
+#include <cmath>
 
 static float FixedTime;
 static float ReadFixedTime()
@@ -83,6 +84,62 @@ bool IsBlank(const Screen &s, int16_t box)
 {
     return s.Boxes[box].Image == BallImage(0) && s.Boxes[box].Image.pixel(14, 14) == qRgb(0, 0, 0) &&
            s.Boxes[box].Image.pixel(0, 0) == qRgb(0, 0, 0);
+}
+
+// Two checks that together catch a missing, stale or displaced sharp picture:
+// where the exact picture is one colour all round a pixel, the sharp pixels
+// in it have that colour; and near every bright exact pixel some sharp pixel
+// is lit. Edges and crossings of lines are free to blend.
+QString SharpMismatch(const Box &b)
+{
+    if (b.Sharp.isNull())
+        return {};
+    const QImage &sharp = b.Sharp;
+    const qreal r = sharp.devicePixelRatio();
+    auto exact = [&b](int x, int y) {
+        return x < 0 || y < 0 || x >= BoxSize || y >= BoxSize ? qRgb(0, 0, 0) : b.Image.pixel(x, y) | 0xFF000000u;
+    };
+    auto brightness = [](QRgb c) { return std::max({qRed(c), qGreen(c), qBlue(c)}); };
+    auto farFrom = [](QRgb a, QRgb c) {
+        return std::max({std::abs(qRed(a) - qRed(c)), std::abs(qGreen(a) - qGreen(c)), std::abs(qBlue(a) - qBlue(c))}) >
+               64;
+    };
+    // The exact pixel under each sharp pixel's centre.
+    auto under = [r](int s) { return static_cast<int>(std::floor((s + 0.5) / r)); };
+    for (int sy = 0; sy < sharp.height(); sy++)
+        for (int sx = 0; sx < sharp.width(); sx++) {
+            const int x = under(sx), y = under(sy);
+            const QRgb c = exact(x, y);
+            bool uniform = true;
+            for (int dy = -1; dy <= 1; dy++)
+                for (int dx = -1; dx <= 1; dx++)
+                    uniform = uniform && exact(x + dx, y + dy) == c;
+            const QRgb got = sharp.pixel(sx, sy);
+            if (uniform && farFrom(got, c))
+                return QStringLiteral("sharp pixel (%1, %2) is %3, the exact picture around (%4, %5) is %6")
+                    .arg(sx)
+                    .arg(sy)
+                    .arg(got & 0xFFFFFF, 6, 16, QChar(u'0'))
+                    .arg(x)
+                    .arg(y)
+                    .arg(c & 0xFFFFFF, 6, 16, QChar(u'0'));
+        }
+    for (int y = 0; y < BoxSize; y++)
+        for (int x = 0; x < BoxSize; x++) {
+            if (brightness(exact(x, y)) < 64)
+                continue;
+            bool lit = false;
+            const int lo = std::max(0, static_cast<int>((x - 1) * r)), hi = std::min(sharp.width(), int((x + 2) * r));
+            const int top = std::max(0, static_cast<int>((y - 1) * r)),
+                      end = std::min(sharp.height(), int((y + 2) * r));
+            for (int sy = top; sy < end && !lit; sy++)
+                for (int sx = lo; sx < hi && !lit; sx++)
+                    lit = std::abs(under(sx) - x) <= 1 && std::abs(under(sy) - y) <= 1 &&
+                          brightness(sharp.pixel(sx, sy)) >= 16;
+            if (!lit)
+                return QStringLiteral("exact pixel (%1, %2) is lit, the sharp picture near it is dark").arg(x).arg(y);
+        }
+    return {};
 }
 
 static bool BorderClear(const Grid &grid)

@@ -19,6 +19,9 @@ QString BoardRows(const Game &g);
 bool ShowsBall(const Screen &s, int16_t box, int16_t color);
 bool IsBlank(const Screen &s, int16_t box);
 QImage BallImage(int16_t color);
+// Empty when the box's sharp picture shows its exact picture at device
+// resolution, within antialiasing; else where it does not.
+QString SharpMismatch(const Box &b);
 // The screen colour of a ball colour number, as the player sees it.
 QRgb PaletteRgb(int16_t color);
 

@@ -4,6 +4,10 @@
 #include "ui/draw.h"
 
 #include <QTest>
+#include <QtMath>
+
+#include <functional>
+#include <memory>
 
 class TestDraw : public QObject {
     Q_OBJECT
@@ -170,6 +174,86 @@ class TestDraw : public QObject {
         DrawPreview(G->View, 4, 4);
         for (int16_t b = 0; b < BoxCount; b++)
             QCOMPARE(G->View.Boxes[b].Image, before.Boxes[b].Image);
+    }
+
+    void sharpPicturesFollowEveryDrawing_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        for (qreal r : {1.25, 1.5, 1.75, 2.0, 3.0})
+            QTest::newRow(qPrintable(QString::number(r))) << r;
+    }
+
+    // On a dense screen every box's sharp picture shows what its exact
+    // picture shows, after every kind of drawing, clearings included.
+    void sharpPicturesFollowEveryDrawing()
+    {
+        QFETCH(qreal, ratio);
+        InitGame(*G, ratio);
+        Reseed(G->Rnd, 7.0f);
+        QCOMPARE(G->View.Boxes[0].Sharp.width(), qCeil(30 * ratio));
+        auto mismatch = [this] {
+            for (int16_t b = 0; b < BoxCount; b++)
+                if (QString m = SharpMismatch(G->View.Boxes[b]); !m.isEmpty())
+                    return QStringLiteral("box %1: %2").arg(b).arg(m);
+            return QString();
+        };
+        const std::function<void()> steps[] = {
+            [this] { DrawBall(G->View, 20, 3); },
+            [this] { DrawBall(G->View, 20, 5); }, // a ball over a ball
+            [this] { EraseCell(G->View, 20); },
+            [this] { DrawBurst(*G, 30); },
+            [this] { DrawBall(G->View, 30, 2); }, // a ball over a burst
+            [this] { DrawBall(G->View, 30, 0); }, // a black one
+            [this] { EraseCell(G->View, 30); },
+            [this] {
+                for (int16_t s = 1; s <= 3; s++)
+                    DrawPreview(G->View, s, static_cast<int16_t>(s + 3));
+            },
+            [this] {
+                for (int16_t y = 2; y <= 6; y++)
+                    G->State.Marked(4, y) = -1;
+                BurstMarkedCells(*G);
+            },
+        };
+        for (size_t n = 0; n < std::size(steps); n++) {
+            steps[n]();
+            const QString m = mismatch();
+            QVERIFY2(m.isEmpty(), qPrintable(QStringLiteral("step %1, %2").arg(n).arg(m)));
+        }
+    }
+
+    // A ratio changes only the sharp pictures: a game drawn at 1 and at 2
+    // takes the same random values into the same exact pictures, and drawing
+    // anew for 2 gives the very pictures drawn at 2 all along.
+    void aChangeOfRatioRedrawsOnlyTheSharpPictures()
+    {
+        auto dense = std::make_unique<Game>();
+        InitGame(*dense, 2);
+        auto play = [](Game &g) {
+            Reseed(g.Rnd, 99.5f);
+            DrawBall(g.View, 3, 1);
+            DrawBurst(g, 12);
+            DrawBall(g.View, 12, 6);
+            DrawBurst(g, 40);
+            DrawPreview(g.View, 2, 4);
+            EraseCell(g.View, 3);
+            DrawBall(g.View, 3, 2);
+        };
+        play(*G);
+        play(*dense);
+        QCOMPARE(G->Rnd.Drawn, uint64_t(1000));
+        QCOMPARE(dense->Rnd.Drawn, uint64_t(1000));
+        QCOMPARE(NextRandom(G->Rnd), NextRandom(dense->Rnd));
+        SetSharpRatio(G->View, 2);
+        for (int16_t b = 0; b < BoxCount; b++) {
+            QCOMPARE(G->View.Boxes[b].Image, dense->View.Boxes[b].Image);
+            QCOMPARE(G->View.Boxes[b].Sharp, dense->View.Boxes[b].Sharp);
+            QCOMPARE(G->View.Boxes[b].Sharp.devicePixelRatio(), 2.0);
+        }
+        const QImage burst = dense->View.Boxes[40].Image;
+        SetSharpRatio(dense->View, 1);
+        QVERIFY(dense->View.Boxes[40].Sharp.isNull());
+        QCOMPARE(dense->View.Boxes[40].Image, burst);
     }
 
     void roundingGoesHalvesToEven()

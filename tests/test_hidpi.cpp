@@ -1,9 +1,16 @@
 // The window on a dense screen (run with QT_SCALE_FACTOR=2): the same layout
-// in logical pixels, with balls drawn at device resolution.
+// in logical pixels, with balls drawn at device resolution; and a window moved
+// between screens of ratio 1 and 2 (run on the offscreen platform with the
+// screens of two_screens.json).
 #include "helpers.h"
 
 #include "ui/form1.h"
 
+#include "ui/art.h"
+#include "ui/draw.h"
+
+#include <QPainter>
+#include <QScreen>
 #include <QTest>
 
 class TestHiDpi : public QObject {
@@ -61,8 +68,86 @@ class TestHiDpi : public QObject {
         Form1 w;
         QCOMPARE(w.Picture1->cursor().pixmap().devicePixelRatio(), 2.0);
         QCOMPARE(w.Picture1->cursor().pixmap().width(), 64);
-        QCOMPARE(w.Picture1->cursor().hotSpot(), QPoint(12, 1));
+        QCOMPARE(w.Picture1->cursor().hotSpot(), QPoint(24, 2)); // device pixels, as X takes it
         QVERIFY(w.windowIcon().availableSizes().contains(QSize(64, 64)));
+    }
+
+    // The board, a burst and a ball in it stay as they were; the sharp
+    // pictures, the smile, the cursor and the icon follow the ratio.
+    void aMoveToAScreenOfAnotherRatioDrawsAnew()
+    {
+        QList<QScreen *> screens = QGuiApplication::screens();
+        if (screens.size() != 2)
+            QSKIP("runs with the two screens of two_screens.json");
+        std::sort(screens.begin(), screens.end(),
+                  [](QScreen *a, QScreen *b) { return a->devicePixelRatio() < b->devicePixelRatio(); });
+        Form1 w;
+        w.move(screens[0]->geometry().topLeft() + QPoint(40, 40));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.devicePixelRatioF(), 1.0);
+        DrawBurst(w.G, 10);
+        DrawBall(w.G.View, 10, 5);
+        w.Sync();
+        QVERIFY(w.G.View.Boxes[10].Sharp.isNull());
+        const QImage plain = w.grab().toImage();
+        Screen before = w.G.View;
+
+        w.move(screens[1]->geometry().topLeft() + QPoint(40, 40));
+        QTRY_COMPARE(w.ArtRatio, 2.0);
+        QCOMPARE(w.grab().toImage().size(), QSize(608, 826));
+        for (int16_t b = 0; b < BoxCount; b++) {
+            const Box &box = w.G.View.Boxes[b];
+            QCOMPARE(box.Image, before.Boxes[b].Image);
+            QCOMPARE(box.Sharp.size(), QSize(60, 60));
+            QVERIFY2(SharpMismatch(box).isEmpty(), qPrintable(SharpMismatch(box)));
+        }
+        // The smile shows its 64-pixel art pixel for pixel, not the 32 enlarged.
+        QImage smile = w.Picture1->grab().toImage().copy(0, 0, 64, 64).convertToFormat(QImage::Format_RGB32);
+        smile.setDevicePixelRatio(1);
+        QImage art(64, 64, QImage::Format_RGB32);
+        art.fill(qRgb(0, 0, 128));
+        QPainter(&art).drawPixmap(0, 0, QPixmap(QStringLiteral(":/smile64.xpm")));
+        QCOMPARE(smile, art);
+        QCOMPARE(w.Picture1->cursor().pixmap().width(), 64);
+        QCOMPARE(w.Picture1->cursor().hotSpot(), QPoint(24, 2));
+        QVERIFY(w.windowIcon().availableSizes().contains(QSize(64, 64)));
+
+        w.move(screens[0]->geometry().topLeft() + QPoint(40, 40));
+        QTRY_COMPARE(w.ArtRatio, 1.0);
+        QVERIFY(w.G.View.Boxes[10].Sharp.isNull());
+        QCOMPARE(w.Picture1->cursor().hotSpot(), QPoint(12, 1));
+        QCOMPARE(w.windowIcon().availableSizes(), QList<QSize>({QSize(16, 16), QSize(32, 32)}));
+        QCOMPARE(w.grab().toImage(), plain);
+    }
+
+    // Between whole ratios the art is drawn for the device size: never a
+    // smaller picture enlarged, and the hot spot on the fingertip.
+    void fractionalRatiosHaveArtOfTheirSize()
+    {
+        for (qreal r : {1.25, 1.5, 1.75}) {
+            for (const char *name : {"smile", "hand", "icon"}) {
+                const QPixmap p = ArtAt(name, r);
+                QCOMPARE(p.width(), qRound(32 * r));
+                QCOMPARE(p.devicePixelRatio(), r);
+                // Smooth: in-between alpha values at the edges.
+                const QImage im = p.toImage();
+                int partial = 0;
+                for (int y = 0; y < im.height(); y++)
+                    for (int x = 0; x < im.width(); x++)
+                        partial += qAlpha(im.pixel(x, y)) > 0 && qAlpha(im.pixel(x, y)) < 255;
+                QVERIFY2(partial > 10, name);
+            }
+            const QCursor c = HandCursor(r);
+            const QPoint hot = c.hotSpot();
+            QCOMPARE(hot, QPoint(qFloor(12.25 * r), qFloor(r)));
+            // Nothing of the hand above the hot spot's row; the tip is on it.
+            const QImage im = c.pixmap().toImage();
+            QVERIFY(qAlpha(im.pixel(hot)) > 0);
+            for (int x = 0; x < im.width(); x++)
+                for (int y = 0; y < hot.y(); y++)
+                    QCOMPARE(qAlpha(im.pixel(x, y)), 0);
+        }
     }
 };
 

@@ -67,13 +67,34 @@ void Line(QRgb *px, int stride, QRgb color, int x0, int y0, int x1, int y1)
     }
 }
 
-// The device-resolution picture, drawn smooth with the same geometry: the
-// ball fills the pixels 2..26, so its disc spans 2 to 27 around 14.5.
-// The image's device pixel ratio gives the painter the scale by itself.
-void BeginSharp(QPainter &p, Box &b)
+// The device-resolution picture, drawn smooth with the same geometry from
+// what the box records: the ball fills the pixels 2..26, so its disc spans
+// 2 to 27 around 14.5; a line runs between pixel centres. The image's device
+// pixel ratio gives the painter the scale by itself. Drawn whole each time,
+// so a picture drawn anew at another ratio is the one the box would have had.
+void DrawSharp(Box &b)
 {
-    p.begin(&b.Sharp);
+    if (b.Sharp.isNull())
+        return;
+    b.Sharp.fill(qRgb(0, 0, 0));
+    if (b.Under < 0 && b.LineCount == 0 && b.Over < 0)
+        return;
+    QPainter p(&b.Sharp);
     p.setRenderHint(QPainter::Antialiasing);
+    auto ball = [&p](int16_t c) {
+        p.setPen(QPen(QColor(qRgb(0, 0, 0)), 1.0));
+        p.setBrush(QColor(ToRgb(ColorValue(c))));
+        p.drawEllipse(QPointF(14.5, 14.5), 12.0, 12.0);
+    };
+    if (b.Under >= 0)
+        ball(b.Under);
+    for (int16_t n = 0; n < b.LineCount; n++) {
+        const Stroke &l = b.Lines[n];
+        p.setPen(QPen(QColor(l.Color), 1.0, Qt::SolidLine, Qt::SquareCap));
+        p.drawLine(QPointF(15.5, 15.5), QPointF(l.X + 0.5, l.Y + 0.5));
+    }
+    if (b.Over >= 0)
+        ball(b.Over);
 }
 
 int16_t Channel(Random &rnd)
@@ -108,13 +129,9 @@ void DrawBall(Screen &s, int16_t box, int16_t c)
         for (int x = 2; x <= 26; x++)
             if (uint8_t m = BallMask[y][x])
                 px[y * stride + x] = m == 2 ? b.FillColor : outline;
-    if (!b.Sharp.isNull()) {
-        QPainter p;
-        BeginSharp(p, b);
-        p.setPen(QPen(QColor(outline), 1.0));
-        p.setBrush(QColor(b.FillColor));
-        p.drawEllipse(QPointF(14.5, 14.5), 12.0, 12.0);
-    }
+    // A ball covers an earlier ball whole, but not the ends of burst lines.
+    (b.LineCount == 0 ? b.Under : b.Over) = c;
+    DrawSharp(b);
     b.Changed = true;
 }
 
@@ -122,8 +139,9 @@ void EraseCell(Screen &s, int16_t box)
 {
     Box &b = s.Boxes[box];
     b.Image.fill(qRgb(0, 0, 0));
-    if (!b.Sharp.isNull())
-        b.Sharp.fill(qRgb(0, 0, 0));
+    b.Under = b.Over = -1;
+    b.LineCount = 0;
+    DrawSharp(b);
     b.Changed = true;
 }
 
@@ -132,9 +150,11 @@ void DrawBurst(Game &g, int16_t box)
     Box &b = g.View.Boxes[box];
     QRgb *px = Pixels(b);
     const int stride = b.Image.bytesPerLine() / 4;
-    QPainter sharp;
-    if (!b.Sharp.isNull())
-        BeginSharp(sharp, b);
+    // A burst over an uncleared burst keeps only the new lines in the record.
+    if (b.LineCount > 0 && b.Over >= 0)
+        b.Under = b.Over;
+    b.Over = -1;
+    b.LineCount = 0;
     for (int16_t n = 1; n <= 100; n++) {
         int16_t x = RoundHalfEven(NextRandom(g.Rnd) * 26.0f + 2.0f);
         int16_t y = RoundHalfEven(NextRandom(g.Rnd) * 26.0f + 2.0f);
@@ -143,11 +163,9 @@ void DrawBurst(Game &g, int16_t box)
         int16_t bl = Channel(g.Rnd);
         b.PenColor = qRgb(r, gr, bl);
         Line(px, stride, b.PenColor, 15, 15, x, y);
-        if (sharp.isActive()) {
-            sharp.setPen(QPen(QColor(b.PenColor), 1.0, Qt::SolidLine, Qt::SquareCap));
-            sharp.drawLine(QPointF(15.5, 15.5), QPointF(x + 0.5, y + 0.5));
-        }
+        b.Lines[b.LineCount++] = Stroke{x, y, b.PenColor};
     }
+    DrawSharp(b);
     b.Changed = true;
 }
 
@@ -167,4 +185,13 @@ void DrawPreview(Screen &s, int16_t slot, int16_t c)
         DrawBall(s, Picture3, c);
     else if (slot == 3)
         DrawBall(s, Picture2, c);
+}
+
+void SetSharpRatio(Screen &s, qreal ratio)
+{
+    for (Box &b : s.Boxes) {
+        b.Sharp = SharpImage(ratio);
+        DrawSharp(b);
+        b.Changed = true;
+    }
 }

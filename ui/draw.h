@@ -1,6 +1,8 @@
 // Drawing balls, bursts and previews into the boxes of the screen model.
 #pragma once
 
+#include <QtGlobal>
+
 #include <cstdint>
 
 struct Game;
@@ -14,3 +16,7 @@ void EraseCell(Screen &s, int16_t box);
 void DrawBurst(Game &g, int16_t box);
 void BurstMarkedCells(Game &g);
 void DrawPreview(Screen &s, int16_t slot, int16_t c);
+
+// Draws every box's sharp picture anew for another device pixel ratio (none
+// at 1); the exact pictures stay as they are.
+void SetSharpRatio(Screen &s, qreal ratio);

@@ -6,11 +6,10 @@
 #include "game/timer.h"
 #include "game/turn.h"
 #include "ui/access.h"
+#include "ui/art.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QCursor>
-#include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -102,30 +101,14 @@ PictureBox *Form1::MakeBox(int16_t box, int x, int y, bool clickable)
     return b;
 }
 
-// Art for dense screens is drawn at twice the size, not enlarged.
-static QPixmap Art(const char *name, qreal ratio)
-{
-    const bool dense = ratio > 1;
-    QPixmap p(QStringLiteral(":/%1%2.xpm").arg(QLatin1String(name)).arg(dense ? 64 : 32));
-    p.setDevicePixelRatio(dense ? 2 : 1);
-    return p;
-}
-
 Form1::Form1()
 {
     InstallAccessibility(); // before any box's interface is asked for and cached
-    const qreal ratio = devicePixelRatioF();
-    InitGame(G, ratio);
+    InitGame(G, devicePixelRatioF());
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(304, 413);
     setWindowTitle(QStringLiteral("Quintet"));
-    QIcon icon;
-    icon.addPixmap(QPixmap(QStringLiteral(":/icon16.xpm")));
-    icon.addPixmap(QPixmap(QStringLiteral(":/icon32.xpm")));
-    if (ratio > 1)
-        icon.addPixmap(QPixmap(QStringLiteral(":/icon64.xpm")));
-    setWindowIcon(icon);
     Fill(this, Navy);
 
     for (int16_t i = 0; i <= 80; i++) {
@@ -142,8 +125,6 @@ Form1::Form1()
     Picture1 = new PictureBox(this, nullptr, true);
     Picture1->setGeometry(8, 8, 35, 35);
     Fill(Picture1, Navy);
-    Picture1->SetPixmap(Art("smile", ratio));
-    Picture1->setCursor(QCursor(Art("hand", ratio), 12, 1));
     Picture1->setToolTip(QStringLiteral("Start New Game"));
     Picture1->setAccessibleName(QStringLiteral("Start New Game"));
     connect(Picture1, &PictureBox::clicked, this, [this] {
@@ -181,7 +162,15 @@ Form1::Form1()
     connect(&Timer1, &QTimer::timeout, this, &Form1::Tick);
     Form_Load(G);
     Sync();
+    FollowRatio(*this); // the smile, the cursor and the icon
     Timer1.start();
+}
+
+bool Form1::event(QEvent *e)
+{
+    if (e->type() == QEvent::ScreenChangeInternal || e->type() == QEvent::Show)
+        FollowRatio(*this);
+    return QWidget::event(e);
 }
 
 void Form1::Tick()

@@ -44,6 +44,7 @@ class Form1 : public QWidget {
     QWidget *Line[10]; // Line1..Line9; element 0 unused
     QTimer Timer1;
     int16_t NamedAs[84]; // what each box's accessible name last said
+    qreal ArtRatio = 0;  // the device pixel ratio the pictures are drawn for
 
     // Brings the widgets up to date with the screen model after an event.
     void Sync();
@@ -52,6 +53,7 @@ class Form1 : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent *e) override;
+    bool event(QEvent *e) override; // follows a change of screen
 
   private:
     QLabel *MakeLabel(int x, int y, int w, int h, QColor back, QColor text, qreal points, const QString &t);

@@ -3,18 +3,25 @@
 
 #include <QtMath>
 
+QImage SharpImage(qreal scale)
+{
+    if (scale <= 1)
+        return QImage();
+    const int size = qCeil(BoxSize * scale);
+    QImage im(size, size, QImage::Format_RGB32);
+    im.setDevicePixelRatio(scale);
+    im.fill(qRgb(0, 0, 0));
+    return im;
+}
+
 void InitScreen(Screen &s, qreal scale)
 {
-    const int sharp = qCeil(BoxSize * scale);
     for (Box &b : s.Boxes) {
         b.Image = QImage(BoxSize, BoxSize, QImage::Format_RGB32);
         b.Image.fill(qRgb(0, 0, 0));
-        b.Sharp = QImage();
-        if (scale > 1) {
-            b.Sharp = QImage(sharp, sharp, QImage::Format_RGB32);
-            b.Sharp.setDevicePixelRatio(scale);
-            b.Sharp.fill(qRgb(0, 0, 0));
-        }
+        b.Sharp = SharpImage(scale);
+        b.Under = b.Over = -1;
+        b.LineCount = 0;
         b.FillColor = qRgb(0, 0, 0);
         b.PenColor = qRgb(0, 0, 0); // the window-text colour
         b.Visible = true;

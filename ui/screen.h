@@ -13,6 +13,12 @@ constexpr int16_t Picture2 = 83; // preview slot 3, rightmost
 constexpr int16_t BoxCount = 84;
 constexpr int BoxSize = 30;
 
+// One line of a burst, from (15, 15) to (X, Y), in its colour.
+struct Stroke {
+    int16_t X, Y;
+    QRgb Color;
+};
+
 // A drawable box: a persistent picture that survives hiding and showing.
 struct Box {
     QImage Image; // 30 x 30, RGB32: the exact picture the game draws
@@ -21,6 +27,13 @@ struct Box {
     QRgb PenColor;
     bool Visible;
     bool Changed; // picture or visibility changed since the window looked
+    // What the box shows since it was last cleared, so that the sharp picture
+    // can be drawn again at any ratio: a ball, one burst's lines over it, and
+    // a ball over those. The game clears a box before each burst.
+    int16_t Under; // colour of the ball beneath the lines, -1 none
+    int16_t Over;  // colour of the ball over the lines, -1 none
+    int16_t LineCount;
+    Stroke Lines[100];
 };
 
 // The end screen's controls, in the order the game shows them.
@@ -36,6 +49,9 @@ struct Screen {
 
 // The model as the window is built: black boxes, all shown, end screen hidden.
 void InitScreen(Screen &s, qreal scale = 1);
+// A black sharp picture for a box at the given device pixel ratio; null at 1
+// and below, where the exact picture is shown as it is.
+QImage SharpImage(qreal scale);
 
 // View requests the game makes besides drawing.
 void SetBoxVisible(Screen &s, int16_t box, bool visible);

@@ -1,0 +1,77 @@
+// The window's art at any device pixel ratio, from the pictures that
+// scripts/draw-art.py draws for each size.
+#include "ui/art.h"
+
+#include "ui/draw.h"
+#include "ui/form1.h"
+
+#include <QtMath>
+
+namespace {
+const int ArtSizes[] = {32, 40, 48, 56, 64, 80, 96};
+
+QPixmap Load(const char *name, int size)
+{
+    // Whole ratios have pixel art; the ones between are smooth.
+    const char *kind = size % 32 == 0 ? "xpm" : "png";
+    return QPixmap(QStringLiteral(":/%1%2.%3").arg(QLatin1String(name)).arg(size).arg(QLatin1String(kind)));
+}
+} // namespace
+
+QPixmap ArtAt(const char *name, qreal ratio)
+{
+    if (ratio <= 1)
+        return Load(name, 32);
+    const int want = qRound(32 * ratio);
+    int size = ArtSizes[std::size(ArtSizes) - 1];
+    for (int s : ArtSizes)
+        if (s >= want) {
+            size = s;
+            break;
+        }
+    QPixmap p = Load(name, size);
+    if (size != want) // only beyond the largest art is this an enlargement
+        p = p.scaled(want, want, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    p.setDevicePixelRatio(ratio);
+    return p;
+}
+
+QPoint HandHotSpot(int size)
+{
+    // The fingertip's top point lies at (12.25, 1) in the design.
+    return QPoint(size * 49 / 128, size / 32);
+}
+
+QCursor HandCursor(qreal ratio)
+{
+    // X takes the hot spot in the image's own pixels, whatever its ratio.
+    const QPixmap p = ArtAt("hand", ratio);
+    const QPoint hot = HandHotSpot(p.width());
+    return QCursor(p, hot.x(), hot.y());
+}
+
+QIcon WindowIcon(qreal ratio)
+{
+    QIcon icon;
+    icon.addPixmap(QPixmap(QStringLiteral(":/icon16.xpm")));
+    icon.addPixmap(QPixmap(QStringLiteral(":/icon32.xpm")));
+    if (ratio > 1) {
+        QPixmap dense = ArtAt("icon", ratio);
+        dense.setDevicePixelRatio(1); // listed by its device size
+        icon.addPixmap(dense);
+    }
+    return icon;
+}
+
+void FollowRatio(Form1 &w)
+{
+    const qreal ratio = w.devicePixelRatioF();
+    if (ratio == w.ArtRatio)
+        return;
+    w.ArtRatio = ratio;
+    SetSharpRatio(w.G.View, ratio);
+    w.Picture1->SetPixmap(ArtAt("smile", ratio));
+    w.Picture1->setCursor(HandCursor(ratio));
+    w.setWindowIcon(WindowIcon(ratio));
+    w.Sync();
+}
