@@ -15,3 +15,5 @@ need_packages() {
 
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-base-dev-tools libqt6test6 libgl-dev fonts-dejavu-core)
 DESKTOP_TEST_PACKAGES=(xvfb xauth xdotool imagemagick desktop-file-utils appstream dpkg-dev file)
+ACCESS_TEST_PACKAGES=(dbus at-spi2-core python3-gi gir1.2-atspi-2.0 orca speech-dispatcher speech-dispatcher-espeak-ng
+    espeak-ng libao4 x11-utils procps)

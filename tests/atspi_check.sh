@@ -9,26 +9,37 @@ bin=$(realpath "$1")
 client=$(dirname "$(realpath "$0")")/atspi_check.py
 work=$(mktemp -d)
 pids=()
-stop() { # PIDs, newest first: TERM, then KILL for whatever stays
-    local p
-    for p in "$@"; do kill "$p" 2>/dev/null || true; done
+# A process and all it started, children first, by PID.
+tree() {
+    local c
+    for c in $(ps -o pid= --ppid "$1" 2>/dev/null); do tree "$c"; done
+    echo "$1"
+}
+# Stops the given PIDs and their children: TERM, then KILL for what stays.
+stop() {
+    local all=() p alive keep=()
+    for p in "$@"; do mapfile -t -O "${#all[@]}" all < <(tree "$p"); done
+    kill "${all[@]}" 2>/dev/null || true
     for _ in $(seq 50); do
-        for p in "$@"; do kill -0 "$p" 2>/dev/null && break; done
-        kill -0 "$p" 2>/dev/null || return 0
+        alive=0
+        for p in "${all[@]}"; do kill -0 "$p" 2>/dev/null && alive=1; done
+        [ $alive = 0 ] && break
         sleep 0.1
     done
-    for p in "$@"; do kill -9 "$p" 2>/dev/null || true; done
+    [ $alive = 0 ] || kill -9 "${all[@]}" 2>/dev/null || true
+    for p in "${pids[@]}"; do [[ " $* " == *" $p "* ]] || keep+=("$p"); done
+    pids=("${keep[@]}")
 }
 cleanup() {
     local rev=() i
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do rev+=("${pids[i]}"); done
     [ ${#rev[@]} -eq 0 ] || stop "${rev[@]}"
-    [ -n "${keep:-}" ] || rm -rf "$work"
+    [ -n "${keep_logs:-}" ] || rm -rf "$work"
 }
 trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
-    keep=1
+    keep_logs=1
     echo "logs kept in $work" >&2
     exit 1
 }
@@ -52,7 +63,6 @@ await "$work/bus" "session bus"
 export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/at-spi.log" 2>&1 &
 pids+=($!)
-launcher=$!
 
 # Speech goes through speech-dispatcher and espeak-ng into libao's null output.
 cat >"$work/speech/speechd.conf" <<'CONF'
@@ -74,10 +84,6 @@ orca=$!
 for _ in $(seq 600); do grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$work/orca.log" 2>/dev/null && break; sleep 0.1; done
 grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$work/orca.log" || fail "Orca did not start"
 
-# The AT-SPI bus launcher starts the accessibility bus and its registry;
-# they are its children, and are stopped by PID with it.
-for p in $(ps -o pid= --ppid "$launcher"); do pids+=("$p"); done
-
 # Qt turns its AT-SPI bridge on for a screen reader; these keep it on.
 game() {
     QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$@" "$bin" >"$work/game.log" 2>&1 &
@@ -87,7 +93,7 @@ game() {
 
 game env
 /usr/bin/python3 "$client" play "$game" "$work/orca.log" || fail "play"
-grep -B2 -A2 "SPEECH OUTPUT: 'No Way!!!'" "$work/orca.log" | head -n 12
+grep -m2 -E "active window.*Quintet|SPEECH OUTPUT: 'Quintet" "$work/orca.log" || true
 stop "$game" "$orca"
 
 for ratio in 2 1.5; do

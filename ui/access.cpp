@@ -7,6 +7,9 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -77,21 +80,42 @@ void ShowMessage(QLabel *label, const QString &text)
         Send(label, QAccessible::ObjectShow);
 }
 
-// Qt places a window on X in device pixels but reports logical ones, which
-// a screen's origin keeps and its ratio scales. Fractions of a logical pixel
-// count: a window at device pixel 21 stands at 10.5. A Wayland surface has no
-// place on the screen, and there the logical pixels stay.
+// Where the window's top-left corner stands in device pixels. Qt keeps it
+// in logical pixels, rounded: a window at device pixel 21 seems to stand at
+// 11 at ratio 2, which puts everything one device pixel off. X knows.
+static bool DeviceOrigin(const QWidget *window, QPoint &at)
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    // The offscreen platform answers too, with no connection.
+    xcb_connection_t *c = x11 && window->windowHandle() ? x11->connection() : nullptr;
+    if (!c)
+        return false;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_translate_coordinates_reply_t *reply = xcb_translate_coordinates_reply(
+        c, xcb_translate_coordinates(c, xcb_window_t(window->winId()), root, 0, 0), nullptr);
+    if (reply)
+        at = QPoint(reply->dst_x, reply->dst_y);
+    free(reply);
+    return reply != nullptr;
+}
+
+// Qt reports places in logical pixels; a screen reader's unit is the device
+// pixel, which the screen's ratio scales. A Wayland surface has no place on
+// the screen, and there the logical pixels stay.
 QRect ScreenRect(const QWidget *w, const QRect &r)
 {
     const QScreen *screen = w->screen();
     const bool scaled = screen && !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     const qreal ratio = scaled ? screen->devicePixelRatio() : 1;
+    const QWidget *window = w->window();
     const QPointF origin = screen ? QPointF(screen->geometry().topLeft()) : QPointF();
-    auto device = [&](QPointF local) {
-        const QPointF p = origin + (w->mapToGlobal(local) - origin) * ratio;
-        return QPoint(qRound(p.x()), qRound(p.y()));
-    };
-    const QPoint a = device(QPointF(r.topLeft()));
-    const QPoint b = device(QPointF(r.left() + r.width(), r.top() + r.height()));
-    return QRect(a, b - QPoint(1, 1));
+    QPoint corner;
+    if (!DeviceOrigin(window, corner)) {
+        const QPointF p = origin + (QPointF(window->mapToGlobal(QPoint(0, 0))) - origin) * ratio;
+        corner = QPoint(qRound(p.x()), qRound(p.y()));
+    }
+    const QPoint a = w->mapTo(window, r.topLeft());
+    const QRectF in(QPointF(a) * ratio, QSizeF(r.size()) * ratio);
+    return QRect(corner + QPoint(qRound(in.left()), qRound(in.top())),
+                 corner + QPoint(qRound(in.right()), qRound(in.bottom())) - QPoint(1, 1));
 }

@@ -7,7 +7,10 @@
 
 #include <QFontMetrics>
 
-Form1 *FormOf(const QWidget *w) { return w ? qobject_cast<Form1 *>(w->parentWidget()) : nullptr; }
+Form1 *FormOf(const QWidget *w)
+{
+    return w ? qobject_cast<Form1 *>(w->parentWidget()) : nullptr;
+}
 
 BoxAccessible::BoxAccessible(PictureBox *box) : QAccessibleWidget(box)
 {
@@ -15,7 +18,10 @@ BoxAccessible::BoxAccessible(PictureBox *box) : QAccessibleWidget(box)
         addControllingSignal(QStringLiteral("clicked()"));
 }
 
-PictureBox *BoxAccessible::Box() const { return static_cast<PictureBox *>(widget()); }
+PictureBox *BoxAccessible::Box() const
+{
+    return static_cast<PictureBox *>(widget());
+}
 
 int BoxAccessible::Cell() const
 {
@@ -43,7 +49,10 @@ QAccessibleInterface *BoxAccessible::parent() const
     return t ? t : QAccessibleWidget::parent();
 }
 
-QRect BoxAccessible::rect() const { return ScreenRect(widget(), widget()->rect()); }
+QRect BoxAccessible::rect() const
+{
+    return ScreenRect(widget(), widget()->rect());
+}
 
 QStringList BoxAccessible::actionNames() const
 {
@@ -65,7 +74,10 @@ void *BoxAccessible::interface_cast(QAccessible::InterfaceType t)
 
 LabelAccessible::LabelAccessible(QLabel *label) : QAccessibleWidget(label) {}
 
-QLabel *LabelAccessible::Label() const { return static_cast<QLabel *>(widget()); }
+QLabel *LabelAccessible::Label() const
+{
+    return static_cast<QLabel *>(widget());
+}
 
 // Asked each time, like a box's cell: the label exists before Label2 is set.
 bool LabelAccessible::IsMessage() const
@@ -94,7 +106,10 @@ QString LabelAccessible::text(QAccessible::Text t) const
     return t == QAccessible::Name ? Label()->text() : QAccessibleWidget::text(t);
 }
 
-QRect LabelAccessible::rect() const { return ScreenRect(widget(), widget()->rect()); }
+QRect LabelAccessible::rect() const
+{
+    return ScreenRect(widget(), widget()->rect());
+}
 
 // An empty message shows nothing to read; a reader hears a message as it
 // becomes showing.
@@ -121,7 +136,10 @@ QString LabelAccessible::text(int start, int end) const
     return all.mid(start, end - start);
 }
 
-int LabelAccessible::characterCount() const { return int(Label()->text().size()); }
+int LabelAccessible::characterCount() const
+{
+    return int(Label()->text().size());
+}
 
 // The text is one centred line at the top of the label, as the label draws it.
 QRect LabelAccessible::characterRect(int offset) const

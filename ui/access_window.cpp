@@ -7,7 +7,10 @@
 
 namespace {
 
-QAccessibleInterface *Of(QWidget *w) { return QAccessible::queryAccessibleInterface(w); }
+QAccessibleInterface *Of(QWidget *w)
+{
+    return QAccessible::queryAccessibleInterface(w);
+}
 
 // The one part of both objects that is no widget: a form and its frame.
 class Grouping : public QAccessibleInterface {
@@ -109,8 +112,7 @@ FrameAccessible::FrameAccessible(Form1 *form)
     : QAccessibleWidget(form, QAccessible::Window),
       BoardId(QAccessible::registerAccessibleInterface(new BoardAccessible(form))),
       StatusId(QAccessible::registerAccessibleInterface(new StatusAccessible(form)))
-{
-}
+{}
 
 FrameAccessible::~FrameAccessible()
 {
@@ -119,9 +121,18 @@ FrameAccessible::~FrameAccessible()
             QAccessible::deleteAccessibleInterface(id);
 }
 
-Form1 *FrameAccessible::Form() const { return static_cast<Form1 *>(widget()); }
-QAccessibleInterface *FrameAccessible::Board() const { return QAccessible::accessibleInterface(BoardId); }
-QAccessibleInterface *FrameAccessible::Status() const { return QAccessible::accessibleInterface(StatusId); }
+Form1 *FrameAccessible::Form() const
+{
+    return static_cast<Form1 *>(widget());
+}
+QAccessibleInterface *FrameAccessible::Board() const
+{
+    return QAccessible::accessibleInterface(BoardId);
+}
+QAccessibleInterface *FrameAccessible::Status() const
+{
+    return QAccessible::accessibleInterface(StatusId);
+}
 
 // In reading order: the top bar, the board, the end screen, the message.
 QAccessibleInterface *FrameAccessible::child(int i) const
@@ -138,7 +149,10 @@ QAccessibleInterface *FrameAccessible::child(int i) const
     return i == 11 ? Status() : nullptr;
 }
 
-int FrameAccessible::childCount() const { return 12; }
+int FrameAccessible::childCount() const
+{
+    return 12;
+}
 
 int FrameAccessible::indexOfChild(const QAccessibleInterface *c) const
 {
@@ -148,9 +162,15 @@ int FrameAccessible::indexOfChild(const QAccessibleInterface *c) const
     return -1;
 }
 
-QAccessibleInterface *FrameAccessible::childAt(int x, int y) const { return ShownChildAt(this, x, y); }
+QAccessibleInterface *FrameAccessible::childAt(int x, int y) const
+{
+    return ShownChildAt(this, x, y);
+}
 
-QRect FrameAccessible::rect() const { return ScreenRect(widget(), widget()->rect()); }
+QRect FrameAccessible::rect() const
+{
+    return ScreenRect(widget(), widget()->rect());
+}
 
 QAccessibleInterface *ShownChildAt(const QAccessibleInterface *parent, int x, int y)
 {
