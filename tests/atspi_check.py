@@ -10,7 +10,6 @@ import re
 import subprocess
 import sys
 import time
-
 import warnings
 
 import gi
