@@ -93,7 +93,6 @@ game() {
 
 game env
 /usr/bin/python3 "$client" play "$game" "$work/orca.log" || fail "play"
-grep -m2 -E "active window.*Quintet|SPEECH OUTPUT: 'Quintet" "$work/orca.log" || true
 stop "$game" "$orca"
 
 for ratio in 2 1.5; do
