@@ -27,3 +27,5 @@ need_packages() {
 DESKTOP_TEST_PACKAGES=(xvfb xauth xdotool imagemagick libxfixes-dev desktop-file-utils appstream dpkg-dev file)
 # The window tests' font, and the tools of the package checks.
 PACKAGE_TEST_PACKAGES=(fonts-dejavu-core lintian man-db x11-utils)
+ACCESS_TEST_PACKAGES=(dbus at-spi2-core python3-gi gir1.2-atspi-2.0 orca speech-dispatcher speech-dispatcher-espeak-ng
+    espeak-ng libao4 procps)

@@ -1,38 +1,26 @@
-// Qt gives a plain widget no actions, so the boxes get an interface of their
-// own: a button with a press action for the clickable ones, a graphic else.
+// The names a screen reader reads, the factory that hands Qt the game's own
+// interfaces, the events that make a reader speak, and places in device pixels.
 #include "ui/access.h"
 
+#include "ui/access_parts.h"
 #include "ui/form1.h"
 
-#include <QAccessibleWidget>
+#include <QGuiApplication>
+#include <QScreen>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
 
 namespace {
 
-class PictureBoxAccessible : public QAccessibleWidget {
-  public:
-    explicit PictureBoxAccessible(PictureBox *box)
-        : QAccessibleWidget(box, box->Clickable ? QAccessible::Button : QAccessible::Graphic)
-    {
-        if (box->Clickable)
-            addControllingSignal(QStringLiteral("clicked()"));
-    }
-
-    QStringList actionNames() const override { return Box()->Clickable ? QStringList{pressAction()} : QStringList{}; }
-
-    void doAction(const QString &name) override
-    {
-        if (name == pressAction() && Box()->Clickable && Box()->isVisible())
-            emit Box()->clicked();
-    }
-
-  private:
-    PictureBox *Box() const { return static_cast<PictureBox *>(widget()); }
-};
-
 QAccessibleInterface *Factory(const QString &key, QObject *object)
 {
+    if (key == QLatin1String("Form1"))
+        return new FrameAccessible(static_cast<Form1 *>(object));
     if (key == QLatin1String("PictureBox"))
-        return new PictureBoxAccessible(static_cast<PictureBox *>(object));
+        return new BoxAccessible(static_cast<PictureBox *>(object));
+    if (key == QLatin1String("QLabel") && FormOf(static_cast<QLabel *>(object)))
+        return new LabelAccessible(static_cast<QLabel *>(object));
     return nullptr;
 }
 
@@ -40,6 +28,12 @@ QString ColourName(int16_t c)
 {
     static const char *const names[] = {"empty", "red", "orange", "yellow", "green", "cyan", "magenta"};
     return QString::fromLatin1(c >= 0 && c <= 6 ? names[c] : names[0]);
+}
+
+void Send(QLabel *label, QAccessible::Event type)
+{
+    QAccessibleEvent e(label, type);
+    QAccessible::updateAccessibility(&e);
 }
 
 } // namespace
@@ -63,4 +57,65 @@ void InstallAccessibility()
     if (!installed)
         QAccessible::installFactory(Factory);
     installed = true;
+}
+
+void ShowCaption(QLabel *label, const QString &text)
+{
+    const QString old = label->text();
+    if (old == text)
+        return;
+    label->setText(text);
+    QAccessibleTextUpdateEvent e(label, 0, old, text);
+    QAccessible::updateAccessibility(&e);
+}
+
+// Orca speaks a notification when it becomes showing, and ignores text
+// changes away from its focus; so a message is hidden and shown again.
+void ShowMessage(QLabel *label, const QString &text)
+{
+    if (!label->text().isEmpty())
+        Send(label, QAccessible::ObjectHide);
+    ShowCaption(label, text);
+    if (!text.isEmpty())
+        Send(label, QAccessible::ObjectShow);
+}
+
+// Where the window's top-left corner stands in device pixels. Qt keeps it
+// in logical pixels, rounded: a window at device pixel 21 seems to stand at
+// 11 at ratio 2, which puts everything one device pixel off. X knows.
+static bool DeviceOrigin(const QWidget *window, QPoint &at)
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    // The offscreen platform answers too, with no connection.
+    xcb_connection_t *c = x11 && window->windowHandle() ? x11->connection() : nullptr;
+    if (!c)
+        return false;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_translate_coordinates_reply_t *reply = xcb_translate_coordinates_reply(
+        c, xcb_translate_coordinates(c, xcb_window_t(window->winId()), root, 0, 0), nullptr);
+    if (reply)
+        at = QPoint(reply->dst_x, reply->dst_y);
+    free(reply);
+    return reply != nullptr;
+}
+
+// Qt reports places in logical pixels; a screen reader's unit is the device
+// pixel, which the screen's ratio scales. A Wayland surface has no place on
+// the screen, and there the logical pixels stay.
+QRect ScreenRect(const QWidget *w, const QRect &r)
+{
+    const QScreen *screen = w->screen();
+    const bool scaled = screen && !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    const qreal ratio = scaled ? screen->devicePixelRatio() : 1;
+    const QWidget *window = w->window();
+    const QPointF origin = screen ? QPointF(screen->geometry().topLeft()) : QPointF();
+    QPoint corner;
+    if (!DeviceOrigin(window, corner)) {
+        const QPointF p = origin + (QPointF(window->mapToGlobal(QPoint(0, 0))) - origin) * ratio;
+        corner = QPoint(qRound(p.x()), qRound(p.y()));
+    }
+    const QPoint a = w->mapTo(window, r.topLeft());
+    const QRectF in(QPointF(a) * ratio, QSizeF(r.size()) * ratio);
+    return QRect(corner + QPoint(qRound(in.left()), qRound(in.top())),
+                 corner + QPoint(qRound(in.right()), qRound(in.bottom())) - QPoint(1, 1));
 }

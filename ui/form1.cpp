@@ -224,8 +224,8 @@ void Form1::Sync()
     if (!G.View.LabelsChanged)
         return;
     G.View.LabelsChanged = false;
-    Label1->setText(G.View.Label1);
-    Label2->setText(G.View.Label2);
+    ShowCaption(Label1, G.View.Label1);
+    ShowMessage(Label2, G.View.Label2);
     QWidget *end[EndItemCount] = {Line[9], Label3, Label4, Label5, Label6, Label7};
     for (int i = 0; i < EndItemCount; i++)
         end[i]->setVisible(G.View.EndVisible[i]);

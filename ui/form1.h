@@ -38,9 +38,12 @@ class Form1 : public QWidget {
     Form1();
 
     Game G; // the game this window plays
-    PictureBox *Picture5[81];
-    PictureBox *Picture4, *Picture3, *Picture2, *Picture1;
-    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7;
+    // Null until made: a screen reader may ask for the window's parts while
+    // it is being built.
+    PictureBox *Picture5[81] = {};
+    PictureBox *Picture4 = nullptr, *Picture3 = nullptr, *Picture2 = nullptr, *Picture1 = nullptr;
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr,
+           *Label6 = nullptr, *Label7 = nullptr;
     QWidget *Line[10]; // Line1..Line9; element 0 unused
     QTimer Timer1;
     int16_t NamedAs[84]; // what each box's accessible name last said

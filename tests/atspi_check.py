@@ -1,0 +1,331 @@
+"""The game through a real AT-SPI client, as a screen reader reads and plays it.
+
+  atspi_check.py play PID ORCA_LOG   tree, a move and two refused moves by Press
+                                     actions, their events, and Orca's speech
+  atspi_check.py places PID RATIO    extents against X's own geometry, and a
+                                     real click at a cell's reported centre
+  atspi_check.py orca LOG            runs Orca with a line-buffered debug log
+"""
+import re
+import subprocess
+import sys
+import time
+import warnings
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402
+
+WAIT = 60  # seconds: the machine may be busy with other builds
+warnings.simplefilter("ignore", DeprecationWarning)  # get_action_name: its successor is not in 2.46
+
+
+def fail(msg):
+    print("FAIL:", msg, file=sys.stderr)
+    sys.exit(1)
+
+
+def pump(until, timeout=WAIT):
+    """Delivers AT-SPI events until until() holds; False on a time-out."""
+    ctx = GLib.MainContext.default()
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        while ctx.pending():
+            ctx.iteration(False)
+        if until():
+            return True
+        time.sleep(0.02)
+    return False
+
+
+def find_app(pid):
+    found = []
+
+    def look():
+        desktop = Atspi.get_desktop(0)
+        for i in range(desktop.get_child_count()):
+            app = desktop.get_child_at_index(i)
+            if app and app.get_process_id() == pid and app.get_child_count() > 0:
+                found.append(app)
+                return True
+        return False
+
+    if not pump(look):
+        fail("the game never appeared on the accessibility bus")
+    app = found[0]
+    app.set_cache_mask(Atspi.Cache.NONE)  # read names as they are now
+    return app
+
+
+def children(obj):
+    return [obj.get_child_at_index(i) for i in range(obj.get_child_count())]
+
+
+def text_of(obj):
+    return obj.get_text(0, -1)
+
+
+def frame_parts(app):
+    frame = app.get_child_at_index(0)
+    if frame.get_role() != Atspi.Role.FRAME or frame.get_name() != "Quintet":
+        fail("top level is [%s | %s], not [frame | Quintet]" % (frame.get_role_name(), frame.get_name()))
+    parts = {}
+    for c in children(frame):
+        parts.setdefault(c.get_role(), []).append(c)
+    return frame, parts
+
+
+CELL = re.compile(r"Row (\d), column (\d): (empty|(\w+) ball)(, selected)?$")
+
+
+def read_board(table):
+    """board[(row, column)] = colour or None, both counted from 1."""
+    board = {}
+    for r in range(9):
+        for c in range(9):
+            m = CELL.match(table.get_accessible_at(r, c).get_name())
+            if not m or (int(m.group(1)), int(m.group(2))) != (r + 1, c + 1):
+                fail("cell %d,%d reads %r" % (r, c, table.get_accessible_at(r, c).get_name()))
+            board[(r + 1, c + 1)] = m.group(4)
+    return board
+
+
+def neighbours(p):
+    r, c = p
+    return [q for q in ((r - 1, c), (r + 1, c), (r, c - 1), (r, c + 1)) if 1 <= q[0] <= 9 and 1 <= q[1] <= 9]
+
+
+def reachable(board, src, dst):
+    seen, todo = {src}, [src]
+    while todo:
+        for q in neighbours(todo.pop()):
+            if q == dst:
+                return True
+            if q not in seen and board[q] is None:
+                seen.add(q)
+                todo.append(q)
+    return False
+
+
+def press(table, p):
+    table.get_accessible_at(p[0] - 1, p[1] - 1).do_action(0)
+
+
+def wall_a_corner(table):
+    """Moves balls next to an empty corner until no ball can reach it."""
+    for _ in range(40):
+        board = read_board(table)
+        for corner in ((1, 1), (1, 9), (9, 1), (9, 9)):
+            if board[corner] is not None:
+                continue
+            gaps = [q for q in neighbours(corner) if board[q] is None]
+            if not gaps:
+                return corner
+            walls = set(neighbours(corner))
+            moves = [(s, gaps[0]) for s in board if board[s] and s not in walls and reachable(board, s, gaps[0])]
+            if moves:
+                press(table, moves[0][0])
+                press(table, moves[0][1])
+                break
+        else:
+            fail("no corner can be walled")
+    fail("no corner walled in 40 moves")
+
+
+def check_tree(app, show=False):
+    frame, parts = frame_parts(app)
+    if show:
+        print("tree:")
+        print("  [frame | %s]" % frame.get_name())
+    for c in children(frame) if show else []:
+        line = "    [%s | %s]" % (c.get_role_name(), c.get_name())
+        if c.get_role() == Atspi.Role.TABLE:
+            line += " %d x %d" % (c.get_n_rows(), c.get_n_columns())
+        print(line)
+        for g in children(c)[:2] if c.get_role() == Atspi.Role.TABLE else children(c):
+            print("      [%s | %s] actions %s" % (g.get_role_name(), g.get_name(), Atspi.Action.get_action_name(g, 0) if g.get_n_actions() else "-"))
+    tables = parts.get(Atspi.Role.TABLE, [])
+    if len(tables) != 1 or tables[0].get_n_rows() != 9 or tables[0].get_n_columns() != 9:
+        fail("no 9 x 9 table")
+    table = tables[0]
+    if table.get_child_count() != 81:
+        fail("the table has %d children" % table.get_child_count())
+    for r, c in ((0, 0), (3, 7), (8, 8)):
+        cell = table.get_accessible_at(r, c)
+        # Qt 6.4's bridge has no TableCell interface: the table says where a cell is.
+        i = cell.get_index_in_parent()
+        pos = (table.get_row_at_index(i), table.get_column_at_index(i), table.get_index_at(r, c) == i)
+        if cell.get_role() != Atspi.Role.TABLE_CELL or pos != (r, c, True):
+            fail("cell %d,%d: role %s, position %s" % (r, c, cell.get_role_name(), pos))
+        if Atspi.Action.get_action_name(cell, 0).lower() != "press" or cell.get_parent().get_role() != Atspi.Role.TABLE:
+            fail("cell %d,%d has no press action or is outside the table" % (r, c))
+    read_board(table)
+    buttons = [b.get_name() for b in parts.get(Atspi.Role.PUSH_BUTTON, [])]
+    previews = [p.get_name() for p in parts.get(Atspi.Role.IMAGE, [])]
+    if buttons != ["Start New Game"]:
+        fail("buttons outside the table: %s" % buttons)
+    if len(previews) != 3 or not all(re.match(r"Next ball \d: \w+$", p) for p in previews):
+        fail("previews: %s" % previews)
+    labels = [x for x in children(frame) if x.get_role() == Atspi.Role.LABEL]
+    score = [x for x in labels if x.get_description() == "Score"]
+    if not score or text_of(score[0]) != score[0].get_name() or not text_of(score[0]).isdigit():
+        fail("the score has no text")
+    bars = parts.get(Atspi.Role.STATUS_BAR, [])
+    message = children(bars[0])[0] if bars and bars[0].get_child_count() == 1 else None
+    if not message or message.get_role() != Atspi.Role.NOTIFICATION:
+        fail("no notification in a status bar")
+    return frame, table, score[0], message
+
+
+def play(pid, orca_log):
+    events = []
+
+    def heard(e):
+        events.append((e.type, e.source.get_role_name(), e.detail1, text_of(e.source) if e.source.get_role() in
+                       (Atspi.Role.NOTIFICATION, Atspi.Role.LABEL) else ""))
+
+    listener = Atspi.EventListener.new(heard)
+    for kind in ("object:state-changed:showing", "object:text-changed", "window:activate"):
+        listener.register(kind)
+    app = find_app(pid)
+    frame, table, score, message = check_tree(app, True)
+
+    # Focus, as a window manager gives it: the frame says it is active.
+    subprocess.run(["xdotool", "windowfocus", window_id(pid)], check=True)
+    if not pump(lambda: ("window:activate", "frame", 0, "") in events):
+        fail("no window:activate from the frame; events: %s" % events)
+    print("window:activate from [frame | %s]" % frame.get_name())
+
+    # A move by Press actions alone: select a ball, press a free cell it reaches.
+    board = read_board(table)
+    src = next(p for p in sorted(board) if board[p])
+    dst = next(p for p in sorted(board) if board[p] is None and reachable(board, src, p))
+    press(table, src)
+    if not table.get_accessible_at(src[0] - 1, src[1] - 1).get_name().endswith(", selected"):
+        fail("a pressed ball does not read as selected")
+    press(table, dst)
+    after = read_board(table)
+    if after[dst] != board[src] and text_of(score) == "0":  # moved, or burst in a line and scored
+        fail("the move did not happen")
+    print("moved %s from %s to %s" % (board[src], src, dst))
+
+    corner = wall_a_corner(table)
+    board = read_board(table)
+    far = next(p for p in sorted(board) if board[p] and p not in neighbours(corner))
+    said = []
+
+    def spoken(n):
+        with open(orca_log, errors="replace") as f:
+            said[:] = [line.strip() for line in f if "SPEECH OUTPUT:" in line]
+        return sum("SPEECH OUTPUT: 'No Way!!!'" in line for line in said) >= n
+
+    # Two refusals, as a person makes them: the second after Orca spoke the
+    # first (Orca drops an event when the same one follows in its queue).
+    start = len(events)
+    press(table, far)
+    for n in (1, 2):
+        press(table, corner)
+        shown = lambda: sum(e[0] == "object:state-changed:showing" and e[2] == 1 for e in events[start:]) >= n  # noqa: E731
+        if not pump(shown):
+            fail("no showing event for the message; events: %s" % events)
+        if text_of(message) != "No Way!!!":
+            fail("the message reads %r" % text_of(message))
+        if not pump(lambda: spoken(n)):
+            fail("Orca did not say 'No Way!!!' %d times; it said: %s" % (n, said[-20:]))
+    pump(lambda: False, 1)
+    print("events at two refused moves:")
+    for e in events[start:]:
+        print("  %s from [%s] detail %d text %r" % e)
+    if any(e[:3] == ("object:state-changed:showing", "notification", 1) and not e[3] for e in events):
+        fail("an empty message was shown")
+    shown = [e for e in events[start:] if e[0] == "object:state-changed:showing" and e[1] == "notification" and e[2] == 1]
+    if len(shown) != 2 or any(e[3] != "No Way!!!" for e in shown):
+        fail("the notification was not shown once for each refusal")
+    if not any(e[0].startswith("object:text-changed:insert") and e[3] == "No Way!!!" for e in events[start:]):
+        fail("no text-changed event for the message")
+    print("Orca said:")
+    for line in said:
+        print("  " + line)
+    if any(re.search(r"SPEECH OUTPUT: '(notification )?'", line) for line in said):
+        fail("Orca spoke an empty message")
+
+
+def window_id(pid):
+    out = subprocess.run(["xdotool", "search", "--pid", str(pid), "--onlyvisible", "--name", "^Quintet$"],
+                         capture_output=True, text=True).stdout.split()
+    if not out:
+        fail("X shows no window of the game")
+    return out[0]
+
+
+def places(pid, ratio):
+    app = find_app(pid)
+    frame, table, score, message = check_tree(app)
+    wid = window_id(pid)
+    # Off the origin by an odd number of device pixels, as a window manager
+    # may place it: half a logical pixel at ratio 2.
+    subprocess.run(["xdotool", "windowmove", wid, "21", "13"], check=True)
+    if not pump(lambda: frame.get_extents(Atspi.CoordType.SCREEN).x != 0):
+        fail("the window did not move")
+    info = subprocess.run(["xwininfo", "-id", wid], capture_output=True, text=True).stdout
+    field = lambda name: int(re.search(name + r":\s+(-?\d+)", info).group(1))  # noqa: E731
+    wx, wy, ww, wh = field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"), field("Height")
+
+    def expect(obj, x, y, w, h, what):
+        e = obj.get_extents(Atspi.CoordType.SCREEN)
+        want = (wx + round(x * ratio), wy + round(y * ratio), round(w * ratio), round(h * ratio))
+        if (e.x, e.y, e.width, e.height) != want:
+            fail("%s at ratio %s: reported %s, on the screen %s" % (what, ratio, (e.x, e.y, e.width, e.height), want))
+
+    print("ratio %s: X has the window at (%d, %d) %d x %d" % (ratio, wx, wy, ww, wh))
+    expect(frame, 0, 0, 304, 413, "the frame")
+    for i in range(81):
+        expect(table.get_accessible_at(i // 9, i % 9), 8 + 32 * (i % 9), 56 + 32 * (i // 9), 30, 30, "cell %d" % i)
+    expect(score, 48, 8, 137, 38, "the score")
+    expect(message, 16, 352, 273, 49, "the message")
+    e = table.get_accessible_at(0, 0).get_extents(Atspi.CoordType.SCREEN)
+    print("row 1 column 1 reported at (%d, %d) %d x %d" % (e.x, e.y, e.width, e.height))
+
+    # A pointer click at the reported centre of a ball's cell selects it.
+    board = read_board(table)
+    r, c = next(p for p in sorted(board) if board[p])
+    cell = table.get_accessible_at(r - 1, c - 1)
+    e = cell.get_extents(Atspi.CoordType.SCREEN)
+    subprocess.run(["xdotool", "mousemove", str(e.x + e.width // 2), str(e.y + e.height // 2), "click", "1"], check=True)
+    if not pump(lambda: cell.get_name().endswith(", selected")):
+        fail("a click at the reported centre of %s did not select it" % cell.get_name())
+    print("a click at the reported centre selected: %s" % cell.get_name())
+
+
+def run_orca(log):
+    """Orca's own launcher, with its log written line by line (it may be
+    killed before it closes the file) and under its own process name, so that
+    another Orca on the machine neither stops it nor is stopped by it."""
+    import builtins
+
+    source = open("/usr/bin/orca").read()
+    scope = {"__name__": "orca_launcher", "__file__": "/usr/bin/orca"}
+    exec(compile(source, "/usr/bin/orca", "exec"), scope)
+
+    def line_open(file, mode="r", *args, **kw):
+        if file == log:
+            return builtins.open(file, mode, 1)
+        return builtins.open(file, mode, *args, **kw)
+
+    scope["open"] = line_open
+    scope["setProcessName"] = lambda name: None
+    scope["otherOrcas"] = lambda: []
+    sys.argv = ["orca", "--debug", "--debug-file=" + log]
+    sys.exit(scope["main"]())
+
+
+if __name__ == "__main__":
+    if sys.argv[1] == "orca":
+        run_orca(sys.argv[2])
+    Atspi.init()
+    if sys.argv[1] == "play":
+        play(int(sys.argv[2]), sys.argv[3])
+    else:
+        places(int(sys.argv[2]), float(sys.argv[3]))
+    print("ok")

@@ -1,0 +1,171 @@
+// The boxes and labels as a screen reader sees them. Qt gives a plain widget
+// no actions and a label no Text interface, and it reports places in logical
+// pixels, so each gets an interface of the game's own.
+#include "ui/access.h"
+#include "ui/access_parts.h"
+#include "ui/form1.h"
+
+#include <QFontMetrics>
+
+Form1 *FormOf(const QWidget *w)
+{
+    return w ? qobject_cast<Form1 *>(w->parentWidget()) : nullptr;
+}
+
+BoxAccessible::BoxAccessible(PictureBox *box) : QAccessibleWidget(box)
+{
+    if (box->Clickable)
+        addControllingSignal(QStringLiteral("clicked()"));
+}
+
+PictureBox *BoxAccessible::Box() const
+{
+    return static_cast<PictureBox *>(widget());
+}
+
+int BoxAccessible::Cell() const
+{
+    const Form1 *f = FormOf(Box());
+    for (int i = 0; f && i <= 80; i++)
+        if (f->Picture5[i] == Box())
+            return i;
+    return -1;
+}
+
+QAccessible::Role BoxAccessible::role() const
+{
+    return Cell() >= 0 ? QAccessible::Cell : Box()->Clickable ? QAccessible::Button : QAccessible::Graphic;
+}
+
+QAccessibleInterface *BoxAccessible::table() const
+{
+    auto *frame = dynamic_cast<FrameAccessible *>(QAccessible::queryAccessibleInterface(FormOf(Box())));
+    return Cell() >= 0 && frame ? frame->Board() : nullptr;
+}
+
+QAccessibleInterface *BoxAccessible::parent() const
+{
+    QAccessibleInterface *t = table();
+    return t ? t : QAccessibleWidget::parent();
+}
+
+QRect BoxAccessible::rect() const
+{
+    return ScreenRect(widget(), widget()->rect());
+}
+
+QStringList BoxAccessible::actionNames() const
+{
+    return Box()->Clickable ? QStringList{pressAction()} : QStringList{};
+}
+
+void BoxAccessible::doAction(const QString &name)
+{
+    if (name == pressAction() && Box()->Clickable && Box()->isVisible())
+        emit Box()->clicked();
+}
+
+void *BoxAccessible::interface_cast(QAccessible::InterfaceType t)
+{
+    if (t == QAccessible::TableCellInterface)
+        return Cell() >= 0 ? static_cast<QAccessibleTableCellInterface *>(this) : nullptr;
+    return QAccessibleWidget::interface_cast(t);
+}
+
+LabelAccessible::LabelAccessible(QLabel *label) : QAccessibleWidget(label) {}
+
+QLabel *LabelAccessible::Label() const
+{
+    return static_cast<QLabel *>(widget());
+}
+
+// Asked each time, like a box's cell: the label exists before Label2 is set.
+bool LabelAccessible::IsMessage() const
+{
+    const Form1 *f = FormOf(Label());
+    return f && f->Label2 == Label();
+}
+
+QAccessible::Role LabelAccessible::role() const
+{
+    return IsMessage() ? QAccessible::Notification : QAccessible::StaticText;
+}
+
+QAccessibleInterface *LabelAccessible::parent() const
+{
+    auto *frame = dynamic_cast<FrameAccessible *>(QAccessibleWidget::parent());
+    return IsMessage() && frame ? frame->Status() : QAccessibleWidget::parent();
+}
+
+QString LabelAccessible::text(QAccessible::Text t) const
+{
+    // The message's description names its status bar instead: Orca would
+    // read it after every message.
+    if (t == QAccessible::Description && IsMessage())
+        return QString();
+    return t == QAccessible::Name ? Label()->text() : QAccessibleWidget::text(t);
+}
+
+QRect LabelAccessible::rect() const
+{
+    return ScreenRect(widget(), widget()->rect());
+}
+
+// An empty message shows nothing to read; a reader hears a message as it
+// becomes showing.
+QAccessible::State LabelAccessible::state() const
+{
+    QAccessible::State s = QAccessibleWidget::state();
+    if (IsMessage() && Label()->text().isEmpty())
+        s.invisible = true;
+    return s;
+}
+
+void *LabelAccessible::interface_cast(QAccessible::InterfaceType t)
+{
+    if (t == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface *>(this);
+    return QAccessibleWidget::interface_cast(t);
+}
+
+QString LabelAccessible::text(int start, int end) const
+{
+    const QString all = Label()->text();
+    start = qBound(0, start, int(all.size()));
+    end = end < 0 ? int(all.size()) : qBound(start, end, int(all.size()));
+    return all.mid(start, end - start);
+}
+
+int LabelAccessible::characterCount() const
+{
+    return int(Label()->text().size());
+}
+
+// The text is one centred line at the top of the label, as the label draws it.
+QRect LabelAccessible::characterRect(int offset) const
+{
+    const QString all = Label()->text();
+    if (offset < 0 || offset >= all.size() || Label()->wordWrap())
+        return QRect();
+    const QFontMetrics m(Label()->font());
+    const QRect r = Label()->contentsRect();
+    const int left = r.left() + (r.width() - m.horizontalAdvance(all)) / 2;
+    const QRect c(left + m.horizontalAdvance(all.left(offset)), r.top(), m.horizontalAdvance(all.at(offset)),
+                  m.height());
+    return ScreenRect(Label(), c);
+}
+
+int LabelAccessible::offsetAtPoint(const QPoint &point) const
+{
+    for (int i = 0; i < characterCount(); i++)
+        if (characterRect(i).contains(point))
+            return i;
+    return -1;
+}
+
+QString LabelAccessible::attributes(int, int *start, int *end) const
+{
+    *start = 0;
+    *end = characterCount();
+    return QString();
+}

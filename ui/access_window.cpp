@@ -1,0 +1,183 @@
+// The window as a screen reader sees it: a frame holding the board as a table
+// of 9 rows and 9 columns, and a status bar around the message. The table and
+// the status bar have no widget: they group the widgets that do.
+#include "ui/access.h"
+#include "ui/access_parts.h"
+#include "ui/form1.h"
+
+namespace {
+
+QAccessibleInterface *Of(QWidget *w)
+{
+    return QAccessible::queryAccessibleInterface(w);
+}
+
+// The one part of both objects that is no widget: a form and its frame.
+class Grouping : public QAccessibleInterface {
+  public:
+    explicit Grouping(Form1 *form) : Form(form) {}
+    bool isValid() const override { return Form; }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return Form ? Form->windowHandle() : nullptr; }
+    QAccessibleInterface *parent() const override { return Form ? Of(Form) : nullptr; }
+    QAccessibleInterface *childAt(int x, int y) const override { return ShownChildAt(this, x, y); }
+    void setText(QAccessible::Text, const QString &) override {}
+
+  protected:
+    QPointer<Form1> Form;
+};
+
+// Rows and columns count from 0 here, as Qt's tables do; the names count from 1.
+class BoardAccessible : public Grouping, public QAccessibleTableInterface {
+  public:
+    using Grouping::Grouping;
+    QAccessibleInterface *child(int i) const override
+    {
+        return Form && i >= 0 && i <= 80 ? Of(Form->Picture5[i]) : nullptr;
+    }
+    int childCount() const override { return Form ? 81 : 0; }
+    int indexOfChild(const QAccessibleInterface *c) const override
+    {
+        for (int i = 0; i < childCount(); i++)
+            if (child(i) == c)
+                return i;
+        return -1;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? QStringLiteral("Board") : QString();
+    }
+    QRect rect() const override { return Form ? ScreenRect(Form, QRect(8, 56, 286, 286)) : QRect(); }
+    QAccessible::Role role() const override { return QAccessible::Table; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.invisible = !Form || !Form->isVisible() || !Form->Picture5[0]->isVisibleTo(Form);
+        return s;
+    }
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface *>(this) : nullptr;
+    }
+
+    QAccessibleInterface *caption() const override { return nullptr; }
+    QAccessibleInterface *summary() const override { return nullptr; }
+    QAccessibleInterface *cellAt(int row, int column) const override
+    {
+        return row >= 0 && row < 9 && column >= 0 && column < 9 ? child(row * 9 + column) : nullptr;
+    }
+    int selectedCellCount() const override { return 0; }
+    QList<QAccessibleInterface *> selectedCells() const override { return {}; }
+    QString columnDescription(int column) const override { return QStringLiteral("Column %1").arg(column + 1); }
+    QString rowDescription(int row) const override { return QStringLiteral("Row %1").arg(row + 1); }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return 9; }
+    int rowCount() const override { return 9; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent *) override {}
+};
+
+// Orca speaks a notification inside a status bar by its text alone.
+class StatusAccessible : public Grouping {
+  public:
+    using Grouping::Grouping;
+    QAccessibleInterface *child(int i) const override { return Form && i == 0 ? Of(Form->Label2) : nullptr; }
+    int childCount() const override { return Form ? 1 : 0; }
+    int indexOfChild(const QAccessibleInterface *c) const override { return c && c == child(0) ? 0 : -1; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name && Form ? Form->Label2->accessibleDescription() : QString();
+    }
+    QRect rect() const override { return Form ? ScreenRect(Form, QRect(12, 348, 282, 58)) : QRect(); }
+    QAccessible::Role role() const override { return QAccessible::StatusBar; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.invisible = !Form || !Form->isVisible();
+        return s;
+    }
+};
+
+} // namespace
+
+FrameAccessible::FrameAccessible(Form1 *form)
+    : QAccessibleWidget(form, QAccessible::Window),
+      BoardId(QAccessible::registerAccessibleInterface(new BoardAccessible(form))),
+      StatusId(QAccessible::registerAccessibleInterface(new StatusAccessible(form)))
+{}
+
+FrameAccessible::~FrameAccessible()
+{
+    for (QAccessible::Id id : {BoardId, StatusId})
+        if (QAccessible::accessibleInterface(id))
+            QAccessible::deleteAccessibleInterface(id);
+}
+
+Form1 *FrameAccessible::Form() const
+{
+    return static_cast<Form1 *>(widget());
+}
+QAccessibleInterface *FrameAccessible::Board() const
+{
+    return QAccessible::accessibleInterface(BoardId);
+}
+QAccessibleInterface *FrameAccessible::Status() const
+{
+    return QAccessible::accessibleInterface(StatusId);
+}
+
+// In reading order: the top bar, the board, the end screen, the message.
+QAccessibleInterface *FrameAccessible::child(int i) const
+{
+    Form1 *f = Form();
+    QWidget *top[] = {f->Picture1, f->Label1, f->Picture4, f->Picture3, f->Picture2};
+    QWidget *end[] = {f->Label3, f->Label4, f->Label5, f->Label6, f->Label7};
+    if (i >= 0 && i < 5)
+        return Of(top[i]);
+    if (i == 5)
+        return Board();
+    if (i >= 6 && i < 11)
+        return Of(end[i - 6]);
+    return i == 11 ? Status() : nullptr;
+}
+
+int FrameAccessible::childCount() const
+{
+    return 12;
+}
+
+int FrameAccessible::indexOfChild(const QAccessibleInterface *c) const
+{
+    for (int i = 0; c && i < childCount(); i++)
+        if (child(i) == c)
+            return i;
+    return -1;
+}
+
+QAccessibleInterface *FrameAccessible::childAt(int x, int y) const
+{
+    return ShownChildAt(this, x, y);
+}
+
+QRect FrameAccessible::rect() const
+{
+    return ScreenRect(widget(), widget()->rect());
+}
+
+QAccessibleInterface *ShownChildAt(const QAccessibleInterface *parent, int x, int y)
+{
+    for (int i = 0; i < parent->childCount(); i++) {
+        QAccessibleInterface *c = parent->child(i);
+        if (c && !c->state().invisible && c->rect().contains(x, y))
+            return c;
+    }
+    return nullptr;
+}
