@@ -1,4 +1,4 @@
-// The window's controls, at the places and in the colours of the game's
+// The window's controls, at the places and in the colours of the game's own
 // layout; everything the game changes comes through the screen model.
 #include "ui/form1.h"
 

@@ -5,6 +5,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <cstdio>
@@ -61,9 +62,16 @@ class PlatformWatch : public QObject, public QAbstractNativeEventFilter {
         }
     }
 
-    bool eventFilter(QObject *, QEvent *e) override
+    bool eventFilter(QObject *target, QEvent *e) override
     {
-        if (e->type() != QEvent::Resize)
+        if (e->type() == QEvent::ToolTip) {
+            // Qt sets the pointer of the whole seat to the arrow when it makes
+            // the tooltip's window: give the hand back once the tip shows.
+            auto *w = static_cast<QWidget *>(target);
+            QTimer::singleShot(0, w, [w] { w->setCursor(w->cursor()); });
+            return false;
+        }
+        if (target != Window || e->type() != QEvent::Resize)
             return false;
         CentreGame();
         if (Window->size() == GameSize && !(Window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
@@ -129,6 +137,9 @@ void FitWindowToPlatform(QWidget *window)
     auto *watch = new PlatformWatch(window);
     if (QGuiApplication::platformName() == QLatin1String("wayland")) {
         window->installEventFilter(watch);
+        for (QWidget *w : window->findChildren<QWidget *>())
+            if (!w->toolTip().isEmpty())
+                w->installEventFilter(watch);
         QObject::connect(window->windowHandle(), &QWindow::windowStateChanged, watch, &PlatformWatch::FollowState);
     } else if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         qApp->installNativeEventFilter(watch);
