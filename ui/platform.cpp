@@ -42,25 +42,17 @@ void ReportDisplayFailure(QtMsgType type, const QMessageLogContext &context, con
 
 // Watches the top-level window for what each platform needs:
 // - Wayland: a maximised or full-screen window must take the size the
-//   compositor configures, or the compositor ends the connection. The window
-//   is fixed only in its normal state; otherwise the game keeps its size in
-//   the middle of the window's navy surround.
+//   compositor configures, or the compositor ends the connection. Qt 6.4 fits
+//   that size into the window's maximum before the game hears of the new state,
+//   so the window has a minimum size only, and the game keeps it at its own
+//   size in the normal state. Maximised or full screen, the game stands in the
+//   middle of the window's navy surround.
 // - X11: another program can destroy the window (xdotool windowclose, xkill
 //   without killing the client). Qt passes the X event on and does nothing
 //   else, so the game ends here as if closed.
 class PlatformWatch : public QObject, public QAbstractNativeEventFilter {
   public:
     explicit PlatformWatch(QWidget *window) : QObject(window), Window(window) {}
-
-    // The window is fixed again only once the compositor has given it back its
-    // normal size: shrinking it while still maximised is refused as well.
-    void FollowState(Qt::WindowState state)
-    {
-        if (state == Qt::WindowMaximized || state == Qt::WindowFullScreen) {
-            Window->setMinimumSize(GameSize);
-            Window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        }
-    }
 
     bool eventFilter(QObject *target, QEvent *e) override
     {
@@ -74,8 +66,9 @@ class PlatformWatch : public QObject, public QAbstractNativeEventFilter {
         if (target != Window || e->type() != QEvent::Resize)
             return false;
         CentreGame();
-        if (Window->size() == GameSize && !(Window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-            Window->setFixedSize(GameSize);
+        // A resize in the normal state comes from a drag on the frame.
+        if (Window->size() != GameSize && !(Window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+            Window->resize(GameSize);
         return false;
     }
 
@@ -136,11 +129,11 @@ void FitWindowToPlatform(QWidget *window)
 {
     auto *watch = new PlatformWatch(window);
     if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         window->installEventFilter(watch);
         for (QWidget *w : window->findChildren<QWidget *>())
             if (!w->toolTip().isEmpty())
                 w->installEventFilter(watch);
-        QObject::connect(window->windowHandle(), &QWindow::windowStateChanged, watch, &PlatformWatch::FollowState);
     } else if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         qApp->installNativeEventFilter(watch);
     }
