@@ -13,5 +13,5 @@ need_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-base-dev-tools libqt6test6 libgl-dev fonts-dejavu-core)
-DESKTOP_TEST_PACKAGES=(xvfb xauth xdotool imagemagick desktop-file-utils appstream dpkg-dev file)
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-base-dev-tools libqt6test6 libgl-dev libxcb1-dev fonts-dejavu-core qt6-wayland)
+DESKTOP_TEST_PACKAGES=(xvfb xauth xdotool imagemagick desktop-file-utils appstream dpkg-dev file weston)

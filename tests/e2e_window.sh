@@ -270,6 +270,17 @@ if [ $wayland = 1 ]; then
         echo "ok: $keys gives $size and back, with a move each time"
     done
 
+    # A drag with super, shift and the left button resizes a window under
+    # weston; the game keeps its size.
+    xdotool mousemove $((ox + 290)) $((oy + 400)) keydown super keydown shift mousedown 1 sleep 0.2 \
+        mousemove $((ox + 350)) $((oy + 450)) sleep 0.3 mousemove $((ox + 400)) $((oy + 480)) sleep 0.3 \
+        mouseup 1 keyup shift keyup super mousemove 400 8
+    sleep 0.5
+    wait_normal
+    step_move
+    arrived || fail "no move after a resizing drag"
+    echo "ok: a resizing drag leaves 304 x 413, and a move"
+
     # Minimised, the window is gone from weston's screen; its switcher
     # (super+tab) brings it back.
     title_button minimise
