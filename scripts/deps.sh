@@ -24,8 +24,10 @@ need_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-DESKTOP_TEST_PACKAGES=(xvfb xauth xdotool imagemagick libxfixes-dev desktop-file-utils appstream dpkg-dev file)
-# The window tests' font, and the tools of the package checks.
-PACKAGE_TEST_PACKAGES=(fonts-dejavu-core lintian man-db x11-utils)
+DESKTOP_TEST_PACKAGES=(xvfb xauth xdotool imagemagick libxfixes-dev desktop-file-utils appstream dpkg-dev file weston x11-utils)
+# What the game wants beside its libraries: its font and the Wayland plugin.
+PLAY_PACKAGES=(fonts-dejavu-core qt6-wayland)
+# The tools of the package checks.
+PACKAGE_TEST_PACKAGES=(lintian man-db)
 ACCESS_TEST_PACKAGES=(dbus at-spi2-core python3-gi gir1.2-atspi-2.0 orca speech-dispatcher speech-dispatcher-espeak-ng
     espeak-ng libao4 procps)

@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
-# Plays the real quintet binary under Xvfb as a person would: real X clicks
-# (xdotool), and the window's pixels read back (ImageMagick's import).
-# Usage: e2e_window.sh BINARY [SCREENSHOT.png]
+# Plays the real quintet binary as a person would: real clicks (xdotool), and
+# the window's pixels read back (ImageMagick's import). Under X11 it plays in
+# Xvfb a whole game, and checks the ends without a display and with the window
+# destroyed from outside; with --wayland it plays under weston nested in Xvfb
+# and works the title bar and the compositor's shortcuts.
+# Usage: e2e_window.sh [--wayland] BINARY [SCREENSHOT.png]
 # With a second argument it also saves a picture of a game in progress.
 set -euo pipefail
+wayland=0
+[ "${1:-}" = --wayland ] && wayland=1 && shift
 bin=$(realpath "$1")
 shot=${2:-}
 work=$(mktemp -d)
 cleanup() {
-    kill "${app:-}" "${xvfb:-}" 2>/dev/null || true
+    kill "${app:-}" "${weston:-}" "${xvfb:-}" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -16,39 +21,98 @@ trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
     [ -f "$work/now.png" ] && cp "$work/now.png" /tmp/quintet-e2e-failure.png && echo "last frame: /tmp/quintet-e2e-failure.png" >&2
+    [ -f "$work/weston.log" ] && tail -n 5 "$work/weston.log" >&2
+    [ -f "$work/app.log" ] && grep -v '^\[' "$work/app.log" | tail -n 5 >&2
     exit 1
 }
+# Polls for a condition for up to $1 seconds.
+until_true() {
+    local t=$1
+    shift
+    for _ in $(seq $((t * 10))); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
+running() { kill -0 "$app" 2>/dev/null; }
+# Waits for the game to end and checks its status.
+ended_with() {
+    until_true 20 eval '! running' || fail "the game did not end"
+    local status=0
+    wait "$app" || status=$?
+    app=""
+    [ "$status" = "$1" ] || fail "the game ended with status $status"
+}
+
+# Without a display: one line that names what is missing, and status 1.
+if [ $wayland = 0 ]; then
+    status=0
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin" >"$work/out" 2>&1 || status=$?
+    [ "$status" = 1 ] && [ "$(wc -l <"$work/out")" = 1 ] && grep -q 'DISPLAY and WAYLAND_DISPLAY are unset' "$work/out" ||
+        fail "without a display: status $status, $(cat "$work/out")"
+    n=200
+    while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
+    status=0
+    env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:$n "$bin" >"$work/out" 2>&1 || status=$?
+    [ "$status" = 1 ] && [ "$(cat "$work/out")" = "quintet: cannot open the display (DISPLAY=:$n, WAYLAND_DISPLAY=unset)" ] ||
+        fail "with an X display that is not there: status $status, $(cat "$work/out")"
+    echo "ok: one line and status 1 without a display"
+fi
 
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 640x600x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+until_true 10 test -s "$work/display" || fail "Xvfb did not start"
 export DISPLAY=:$(cat "$work/display")
-QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work "$bin" >/dev/null 2>&1 &
+export XDG_RUNTIME_DIR=$work
+if [ $wayland = 1 ]; then
+    weston --backend=x11-backend.so --use-pixman --no-config --width=800 --height=600 --socket=quintet \
+        >"$work/weston.log" 2>&1 &
+    weston=$!
+    until_true 30 test -S "$work/quintet" || fail "weston did not start"
+    # What the game asks of the compositor is read back from the protocol log.
+    WAYLAND_DEBUG=client QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=quintet "$bin" >"$work/app.log" 2>&1 &
+else
+    QT_QPA_PLATFORM=xcb "$bin" >"$work/app.log" 2>&1 &
+fi
 app=$!
-wid=""
-for _ in $(seq 100); do
-    wid=$(xdotool search --onlyvisible --name '^Quintet$' 2>/dev/null | head -n1 || true)
-    [ -n "$wid" ] && break
-    sleep 0.05
-done
-[ -n "$wid" ] || fail "the window never appeared"
+
+if [ $wayland = 1 ]; then
+    # The game's place in weston's window: the navy area, in root coordinates.
+    # A maximised window is navy around the game, which stands in its middle.
+    find_window() {
+        import -window root "$work/root.png"
+        read -r rw rh rx ry <<<"$(convert "$work/root.png" -fill black +opaque '#000080' -fill white -opaque '#000080' \
+            -format '%@' info: 2>/dev/null | tr 'x+' '  ')"
+        ox=$((rx + (rw - 304) / 2)) oy=$((ry + (rh - 413) / 2))
+    }
+    window_is() { find_window && [ "${rw}x$rh" = "$1" ]; }
+    until_true 30 window_is 304x413 || fail "the window never appeared"
+    # Weston follows the pointer once it has entered its window.
+    xdotool mousemove 1000 700 sleep 0.2 mousemove $((rx + 150)) $((ry + 200))
+    grab() { import -window root -crop "304x413+$ox+$oy" +repage "$work/now.png"; }
+    # Weston draws the pointer into the picture: it waits above the game.
+    click() { xdotool mousemove $((ox + $1)) $((oy + $2)) click 1 mousemove 400 8; sleep 0.08; }
+else
+    wid=""
+    find_wid() { wid=$(xdotool search --onlyvisible --name '^Quintet$' 2>/dev/null | head -n1) && [ -n "$wid" ]; }
+    until_true 10 find_wid || fail "the window never appeared"
+    grab() { import -window "$wid" "$work/now.png"; }
+    click() { xdotool mousemove --window "$wid" "$1" "$2" click 1; sleep 0.08; }
+fi
 sleep 0.3
 
-# Docks match the window to its menu entry by the class part of WM_CLASS.
-want=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../resources/desktop/io.github.quintet.Quintet.desktop.in")
-class=$(xprop -id "$wid" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
-[ -n "$want" ] && [ "$class" = "$want" ] || fail "WM_CLASS class '$class', desktop entry StartupWMClass '$want'"
-echo "ok: WM_CLASS class $class, as in the desktop entry"
-
-grab() { import -window "$wid" "$work/now.png"; }
+if [ $wayland = 0 ]; then
+    # Docks match the window to its menu entry by the class part of WM_CLASS.
+    want=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../resources/desktop/io.github.quintet.Quintet.desktop.in")
+    class=$(xprop -id "$wid" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
+    [ -n "$want" ] && [ "$class" = "$want" ] || fail "WM_CLASS class '$class', desktop entry StartupWMClass '$want'"
+    echo "ok: WM_CLASS class $class, as in the desktop entry"
+fi
 # Colours of the given points in the last grab, one hex triple a line.
 pixels() {
     local fmt="" p
     for p in "$@"; do fmt+="%[hex:p{$p}]\n"; done
     convert "$work/now.png" -format "$fmt" info: | cut -c1-6
 }
-click() { xdotool mousemove --window "$wid" "$1" "$2" click 1; sleep 0.08; }
 centre() { echo "$((8 + 32 * ($1 % 9) + 14)),$((56 + 32 * ($1 / 9) + 14))"; }
 click_box() { local c; c=$(centre "$1"); click "${c%,*}" "${c#*,}"; }
 colour_number() {
@@ -77,10 +141,9 @@ end_screen() { grab; [ "$(pixels 100,57)" = FFFF00 ]; }
 message_pixels() { grab; convert "$work/now.png" -crop 273x49+16+352 +repage -fill black +opaque '#C0C000' -fill white -opaque '#C0C000' -format '%[fx:int(mean*w*h)]' info:; }
 
 # The layout.
-grab
-read -r -a got <<<"$(pixels 38,60 250,4 100,405 9,57 24,16 | tr '\n' ' ')"
-[ "${got[*]}" = "000080 0000FF C0C000 000000 FFFF00" ] || fail "layout pixels: ${got[*]}"
-[ "$(identify -format '%wx%h' "$work/now.png")" = 304x413 ] || fail "window size"
+layout() { grab && [ "$(pixels 38,60 250,4 100,405 9,57 24,16 | tr '\n' ' ')" = "000080 0000FF C0C000 000000 FFFF00 " ]; }
+layout || fail "layout pixels: $(pixels 38,60 250,4 100,405 9,57 24,16 | tr '\n' ' ')"
+[ $wayland = 1 ] || [ "$(identify -format '%wx%h' "$work/now.png")" = 304x413 ] || fail "window size"
 echo "ok: layout"
 
 read_board
@@ -159,22 +222,120 @@ done
 [ "$noway" = 1 ] || fail "no \"No Way!!!\" in the message box"
 echo "ok: No Way!!! shows in the message box"
 
+# Moves a movable ball a step to a free neighbour, which always has a way.
+step_move() {
+    read_board
+    local m n to=()
+    m=$(mover -1 -1)
+    [ "$m" != -1 ] || fail "no ball can move on a board that is not full"
+    for n in $((m - 1)) $((m + 1)) $((m - 9)) $((m + 9)); do
+        [ $n -ge 0 ] && [ $n -le 80 ] && [ "${BOARD[$n]}" = 0 ] && [ $((n / 9)) = $((m / 9)) -o $((n % 9)) = $((m % 9)) ] && to+=("$n")
+    done
+    moved_colour=${BOARD[$m]} moved_to=${to[RANDOM % ${#to[@]}]}
+    click_box "$m"
+    click_box "$moved_to"
+}
+arrived() { sleep 0.3 && read_board && [ "${BOARD[$moved_to]}" = "$moved_colour" ]; }
+
+if [ $wayland = 1 ]; then
+    # Qt's title bar has minimise, maximise and close; the buttons stand at the
+    # right end of the bar, above the window's top edge.
+    title_button() {
+        find_window
+        case $1 in close) x=13 ;; maximise) x=36 ;; minimise) x=59 ;; esac
+        xdotool mousemove $((rx + rw - x)) $((ry - 16)) click 1
+    }
+    # A window that changed size shows the game at its new place a moment later.
+    grows() { find_window && [ "$rw" -gt 304 ] && layout; }
+    wait_grown() { until_true 20 grows || fail "the window did not grow"; }
+    wait_normal() { until_true 20 eval 'window_is 304x413 && layout' || fail "the window is not back to 304 x 413"; }
+
+    title_button maximise
+    wait_grown
+    running || fail "maximise ended the game"
+    size=${rw}x$rh
+    step_move
+    arrived || fail "no move in the maximised window"
+    echo "ok: maximised to $size with the game in its middle, and a move"
+    title_button maximise
+    wait_normal
+    step_move
+    arrived || fail "no move after restoring the window"
+    echo "ok: restored to 304 x 413, and a move"
+
+    # Weston's own shortcuts for maximise and full screen, each pressed twice.
+    for keys in super+shift+m super+shift+f; do
+        xdotool key "$keys"
+        wait_grown
+        size=${rw}x$rh
+        step_move
+        arrived || fail "no move after $keys"
+        xdotool key "$keys"
+        wait_normal
+        step_move
+        arrived || fail "no move after $keys twice"
+        echo "ok: $keys gives $size and back, with a move each time"
+    done
+
+    # A drag with super, shift and the left button resizes a window under
+    # weston; the game keeps its size.
+    xdotool mousemove $((ox + 290)) $((oy + 400)) keydown super keydown shift mousedown 1 sleep 0.2 \
+        mousemove $((ox + 350)) $((oy + 450)) sleep 0.3 mousemove $((ox + 400)) $((oy + 480)) sleep 0.3 \
+        mouseup 1 keyup shift keyup super mousemove 400 8
+    sleep 0.5
+    wait_normal
+    step_move
+    arrived || fail "no move after a resizing drag"
+    echo "ok: a resizing drag leaves 304 x 413, and a move"
+
+    # Minimised, the window is gone from weston's screen; its switcher
+    # (super+tab) brings it back.
+    title_button minimise
+    until_true 20 eval '! window_is 304x413' || fail "minimise did nothing"
+    running || fail "minimise ended the game"
+    xdotool key super+Tab
+    wait_normal
+    echo "ok: minimised, and back with super+tab"
+
+    # Over the smile the pointer is the hand, its fingertip at the hot spot,
+    # before and after the tooltip shows.
+    px=$((ox + 25)) py=$((oy + 25))
+    xdotool mousemove $px $py
+    hand() {
+        import -window root "$work/now.png"
+        [ "$(pixels "$px,$py" "$px,$((py + 3))" "$((px + 8)),$((py + 27))" | tr '\n' ' ')" = "000000 FFFFFF 0000FF " ]
+    }
+    until_true 10 hand || fail "no hand over the smile"
+    tooltip() {
+        import -window root -crop "220x80+$ox+$((oy + 20))" +repage "$work/now.png"
+        [ "$(convert "$work/now.png" -fill black +opaque '#FFFFDC' -fill white -opaque '#FFFFDC' -format '%[fx:int(mean*w*h)]' info:)" -gt 400 ]
+    }
+    until_true 10 tooltip || fail "no tooltip over the smile"
+    until_true 5 hand || fail "the hand is lost once the tooltip shows"
+    echo "ok: the hand and the tooltip over the smile"
+
+    # What the compositor was told: title, app id, the least size and no largest
+    # (the game keeps its size itself), the hot spot.
+    for want in 'set_title("Quintet")' 'set_app_id("io.github.quintet.Quintet")' 'set_min_size(304, 413)' \
+        'set_max_size(0, 0)' 'set_cursor(.*, 12, 1)'; do
+        grep -q "xdg_toplevel@[0-9]*\.$want\|wl_pointer@[0-9]*\.$want" "$work/app.log" || fail "never sent: $want"
+    done
+    echo "ok: title, app id, sizes and hot spot as sent to the compositor"
+
+    title_button close
+    ended_with 0
+    echo "ok: the close button ends the game"
+    echo "1 passed, 0 failed"
+    exit 0
+fi
+
 # Play on at random until the board fills; the end screen follows.
 moves=0
 while ! end_screen; do
     [ $moves -lt 200 ] || fail "the board never filled"
-    read_board
-    # A ball stepping to a free neighbour always has a way, so every move counts.
-    m=$(mover -1 -1)
-    [ "$m" != -1 ] || fail "no ball can move on a board that is not full"
-    to=()
-    for n in $((m - 1)) $((m + 1)) $((m - 9)) $((m + 9)); do
-        [ $n -ge 0 ] && [ $n -le 80 ] && [ "${BOARD[$n]}" = 0 ] && [ $((n / 9)) = $((m / 9)) -o $((n % 9)) = $((m % 9)) ] && to+=("$n")
-    done
-    click_box "$m"
-    click_box "${to[RANDOM % ${#to[@]}]}"
+    step_move
     moves=$((moves + 1))
-    if [ -n "$shot" ] && [ $moves = 8 ]; then sleep 1; import -window "$wid" "$shot"; echo "wrote $shot"; fi
+    if [ -n "$shot" ] && [ $moves = 8 ]; then sleep 1; grab; cp "$work/now.png" "$shot"; echo "wrote $shot"; fi
     sleep 0.1 # a burst left on screen is no trouble: its cells are empty
 done
 grab
@@ -189,34 +350,26 @@ end_screen && fail "the end screen stayed"
 read_board
 [ "$(count_balls)" = 3 ] || fail "the new game shows $(count_balls) balls"
 echo "ok: the smile starts a new game"
+# Destroyed by another program, the window takes the game with it.
+xdotool windowclose "$wid"
+ended_with 0
+echo "ok: the game ends when its window is destroyed"
+
 # The hand cursor as the X server shows it over the smile, read back with
 # XFixes (QUINTET_X_CURSOR, built with the tests) at device pixel ratios 1,
-# 1.5 and 2, each in a server and an app of its own: the image is drawn for
-# the device size and the hot spot sits on the fingertip. With
-# QUINTET_CURSOR_SHOTS=DIR it also saves the window with the cursor drawn in.
-cursor_check() (
-    reader=$QUINTET_X_CURSOR
-    xv="" run=""
-    trap 'kill $run $xv 2>/dev/null || true' EXIT
-    exec 4>"$work/cursor-display"
-    Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-    xv=$!
-    for _ in $(seq 200); do [ -s "$work/cursor-display" ] && break; sleep 0.05; done
-    [ -s "$work/cursor-display" ] || fail "the cursor test's X server never started"
-    export DISPLAY=:$(cat "$work/cursor-display")
+# 1.5 and 2, each in an app of its own: the image is drawn for the device
+# size and the hot spot sits on the fingertip. With QUINTET_CURSOR_SHOTS=DIR
+# it also saves the window with the cursor drawn in.
+cursor_check() {
+    local reader=$QUINTET_X_CURSOR
     # The box around the cursor's opaque pixels, as WxH+X+Y.
     opaque() { convert "$work/cursor.pam" -alpha extract -threshold 0 "$@" -format '%@' info:; }
     for want in "1 32 12 1" "1.5 48 18 1" "2 64 24 2"; do
         read -r ratio size hx hy <<<"$want"
-        QT_SCALE_FACTOR=$ratio QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work "$bin" >/dev/null 2>&1 &
-        run=$!
-        w=""
-        for _ in $(seq 200); do
-            w=$(xdotool search --onlyvisible --name '^Quintet$' 2>/dev/null | head -n1 || true)
-            [ -n "$w" ] && break
-            sleep 0.05
-        done
-        [ -n "$w" ] || fail "ratio $ratio: the window never appeared"
+        QT_SCALE_FACTOR=$ratio QT_QPA_PLATFORM=xcb "$bin" >/dev/null 2>&1 &
+        app=$!
+        until_true 10 find_wid || fail "ratio $ratio: the window never appeared"
+        w=$wid
         at=$(awk "BEGIN { print int(25.5 * $ratio) }") # the smile's middle, in device pixels
         got=""
         for _ in $(seq 100); do
@@ -239,12 +392,12 @@ cursor_check() (
             convert "$work/win.png" "$work/cursor.pam" -geometry "+$((at - hx))+$((at - hy))" -composite \
                 "$QUINTET_CURSOR_SHOTS/cursor-$ratio.png"
         fi
-        kill "$run"
-        wait "$run" 2>/dev/null || true
-        run=""
+        kill "$app"
+        wait "$app" 2>/dev/null || true
+        app=""
         echo "ok: ratio $ratio, a $size-pixel hand with its hot spot at ($hx, $hy) on the fingertip"
     done
-)
+}
 # Only a run for a screenshot goes without the reader.
 if [ -n "${QUINTET_X_CURSOR:-}" ]; then
     cursor_check

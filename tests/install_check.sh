@@ -68,7 +68,7 @@ buildid=$(readelf -n "$pkg/usr/games/quintet" | sed -n 's/.*Build ID: //p')
 [ -f "$pkg/usr/lib/debug/.build-id/${buildid:0:2}/${buildid:2}.debug" ] || fail "no debug symbols for build id $buildid"
 readelf -d "$pkg/usr/games/quintet" | grep -q 'FLAGS_1.*NOW.*PIE' || fail "not linked with -z now as a PIE"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "no computed dependency on Qt Widgets"
-dpkg-deb -f "$deb" Recommends | grep -q qt6-wayland || fail "qt6-wayland is not recommended"
+dpkg-deb -f "$deb" Recommends | grep -qw qt6-wayland || fail "qt6-wayland is not recommended"
 echo "ok: $(basename "$deb") and $(basename "$dbg"): stripped, debug symbols for $buildid, bindnow, PIE"
 
 echo "1 passed, 0 failed"

@@ -1,5 +1,5 @@
-// The window's controls, at the places and in the colours of the original
-// design; everything the game changes comes through the screen model.
+// The window's controls, at the places and in the colours of the game's own
+// layout; everything the game changes comes through the screen model.
 #include "ui/form1.h"
 
 #include "game/newgame.h"

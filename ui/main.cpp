@@ -1,16 +1,20 @@
 // Quintet: start the window and run until it is closed.
 #include "ui/form1.h"
+#include "ui/platform.h"
 
 #include <QApplication>
 
 int main(int, char **argv)
 {
+    CheckDisplay();
     // The game takes no command line, not even Qt's own options.
     int argc = 1;
     QApplication app(argc, argv);
+    DisplayOpened();
     app.setApplicationName(QStringLiteral("Quintet"));
     app.setDesktopFileName(QStringLiteral("io.github.quintet.Quintet"));
     Form1 w;
     w.show();
+    FitWindowToPlatform(&w);
     return app.exec();
 }
