@@ -87,7 +87,7 @@ if [ $wayland = 1 ]; then
     window_is() { find_window && [ "${rw}x$rh" = "$1" ]; }
     until_true 30 window_is 304x413 || fail "the window never appeared"
     # Weston follows the pointer once it has entered its window.
-    xdotool mousemove 1000 700 sleep 0.2 mousemove $((rx + 150)) $((ry + 200))
+    xdotool mousemove 1000 700 sleep 0.2 mousemove $((rx + 150)) $((ry + 30)) # over the score, off the board
     grab() { import -window root -crop "304x413+$ox+$oy" +repage "$work/now.png"; }
     # Weston draws the pointer into the picture: it waits above the game.
     click() { xdotool mousemove $((ox + $1)) $((oy + $2)) click 1 mousemove 400 8; sleep 0.08; }
@@ -325,6 +325,21 @@ if [ $wayland = 1 ]; then
     title_button close
     ended_with 0
     echo "ok: the close button ends the game"
+
+    # At ratio 2 the hand is drawn at 64 pixels, and the compositor takes its
+    # hot spot in the cursor surface's logical pixels: still (12, 1).
+    WAYLAND_DEBUG=client QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=quintet "$bin" >"$work/app.log" 2>&1 &
+    app=$!
+    shown() { find_window && [ "$rw" -gt 304 ]; }
+    until_true 30 shown || fail "the window at ratio 2 never appeared"
+    hot() { xdotool mousemove $((rx + 48)) $((ry + 48)) sleep 0.1 mousemove $((rx + 50)) $((ry + 50)) && sleep 0.2 &&
+        grep -q 'wl_pointer@[0-9]*\.set_cursor(.*, 12, 1)' "$work/app.log"; }
+    until_true 10 hot || fail "at ratio 2 the hand's hot spot was sent as $(grep -o 'set_cursor(.*)' "$work/app.log" | tail -n 1)"
+    grep -q 'wl_pointer@[0-9]*\.set_cursor(.*, 24, 2)' "$work/app.log" && fail "a hot spot in device pixels"
+    kill "$app"
+    wait "$app" 2>/dev/null || true
+    app=""
+    echo "ok: at ratio 2 the hand's hot spot is (12, 1) in logical pixels"
     echo "1 passed, 0 failed"
     exit 0
 fi

@@ -5,6 +5,7 @@
 #include "ui/draw.h"
 #include "ui/form1.h"
 
+#include <QGuiApplication>
 #include <QtMath>
 
 namespace {
@@ -44,9 +45,12 @@ QPoint HandHotSpot(int size)
 
 QCursor HandCursor(qreal ratio)
 {
-    // X takes the hot spot in the image's own pixels, whatever its ratio.
+    // X takes the hot spot in the image's own pixels, whatever its ratio; a
+    // Wayland compositor takes it in the cursor surface's logical pixels.
     const QPixmap p = ArtAt("hand", ratio);
-    const QPoint hot = HandHotSpot(p.width());
+    QPoint hot = HandHotSpot(p.width());
+    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        hot = QPoint(qRound(hot.x() / ratio), qRound(hot.y() / ratio));
     return QCursor(p, hot.x(), hot.y());
 }
 
