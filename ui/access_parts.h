@@ -92,5 +92,7 @@ class LabelAccessible : public QAccessibleWidget, public QAccessibleTextInterfac
 
 // The form a widget belongs to, or null.
 Form1 *FormOf(const QWidget *w);
+// Where c stands among parent's children, or -1.
+int IndexOfChild(const QAccessibleInterface *parent, const QAccessibleInterface *c);
 // The first of a form's children under (x, y) in device pixels that shows.
 QAccessibleInterface *ShownChildAt(const QAccessibleInterface *parent, int x, int y);

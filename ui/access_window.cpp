@@ -36,13 +36,7 @@ class BoardAccessible : public Grouping, public QAccessibleTableInterface {
         return Form && i >= 0 && i <= 80 ? Of(Form->Picture5[i]) : nullptr;
     }
     int childCount() const override { return Form ? 81 : 0; }
-    int indexOfChild(const QAccessibleInterface *c) const override
-    {
-        for (int i = 0; i < childCount(); i++)
-            if (child(i) == c)
-                return i;
-        return -1;
-    }
+    int indexOfChild(const QAccessibleInterface *c) const override { return IndexOfChild(this, c); }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name ? QStringLiteral("Board") : QString();
@@ -156,10 +150,7 @@ int FrameAccessible::childCount() const
 
 int FrameAccessible::indexOfChild(const QAccessibleInterface *c) const
 {
-    for (int i = 0; c && i < childCount(); i++)
-        if (child(i) == c)
-            return i;
-    return -1;
+    return IndexOfChild(this, c);
 }
 
 QAccessibleInterface *FrameAccessible::childAt(int x, int y) const
@@ -180,4 +171,12 @@ QAccessibleInterface *ShownChildAt(const QAccessibleInterface *parent, int x, in
             return c;
     }
     return nullptr;
+}
+
+int IndexOfChild(const QAccessibleInterface *parent, const QAccessibleInterface *c)
+{
+    for (int i = 0; c && i < parent->childCount(); i++)
+        if (parent->child(i) == c)
+            return i;
+    return -1;
 }
