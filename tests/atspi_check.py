@@ -63,7 +63,8 @@ def children(obj):
 
 
 def text_of(obj):
-    return obj.get_text(0, -1)
+    """The text of a label or notification; the account has a name only."""
+    return obj.get_text(0, -1) if obj.get_text_iface() else obj.get_name()
 
 
 def frame_parts(app):
@@ -112,7 +113,7 @@ def press(table, p):
     table.get_accessible_at(p[0] - 1, p[1] - 1).do_action(0)
 
 
-def wall_a_corner(table):
+def wall_a_corner(table, press):
     """Moves balls next to an empty corner until no ball can reach it."""
     for _ in range(40):
         board = read_board(table)
@@ -125,8 +126,8 @@ def wall_a_corner(table):
             walls = set(neighbours(corner))
             moves = [(s, gaps[0]) for s in board if board[s] and s not in walls and reachable(board, s, gaps[0])]
             if moves:
-                press(table, moves[0][0])
-                press(table, moves[0][1])
+                press(moves[0][0])
+                press(moves[0][1])
                 break
         else:
             fail("no corner can be walled")
@@ -171,11 +172,89 @@ def check_tree(app, show=False):
     score = [x for x in labels if x.get_description() == "Score"]
     if not score or text_of(score[0]) != score[0].get_name() or not text_of(score[0]).isdigit():
         fail("the score has no text")
+    if (table.get_row_description(0), table.get_column_description(8)) != ("Row 1", "Column 9"):
+        fail("row and column descriptions: %r, %r" % (table.get_row_description(0), table.get_column_description(8)))
     bars = parts.get(Atspi.Role.STATUS_BAR, [])
-    message = children(bars[0])[0] if bars and bars[0].get_child_count() == 1 else None
-    if not message or message.get_role() != Atspi.Role.NOTIFICATION:
-        fail("no notification in a status bar")
-    return frame, table, score[0], message
+    notes = children(bars[0]) if bars else []
+    if len(notes) != 2 or any(n.get_role() != Atspi.Role.NOTIFICATION for n in notes):
+        fail("no message and account notifications in a status bar")
+    return frame, table, score[0], notes[0]
+
+
+class Ear:
+    """What Orca says, from its debug log, against what it should say: every
+    message and every account once for each time the game gives it."""
+
+    def __init__(self, log):
+        self.log, self.want, self.said = log, {}, []
+
+    SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(\{.*\})?$")  # the text, then the voice
+
+    def read(self):
+        with open(self.log, errors="replace") as f:
+            self.said = [m.group(1) for m in map(self.SPOKEN.search, f) if m]
+        return self.said
+
+    def count(self, text):
+        return self.read().count(text)
+
+    def expect(self, text):
+        """Waits until Orca has said text once more than before."""
+        self.want[text] = self.want.get(text, 0) + 1
+        if not pump(lambda: self.count(text) >= self.want[text]):
+            fail("Orca did not say %r (%d times); it said: %s" % (text, self.want[text], self.said[-12:]))
+
+    def since(self, mark):
+        return self.read()[mark:]
+
+    def check_counts(self):
+        pump(lambda: False, 1)  # anything late would be said by now
+        for text, n in sorted(self.want.items()):
+            if self.count(text) != n:
+                fail("Orca said %r %d times, not %d" % (text, self.count(text), n))
+        if any(re.match(r"(notification )?$", line) for line in self.read()):
+            fail("Orca spoke an empty notification")
+
+
+def key(*names):
+    """Keys as a person types them: XTEST, into the window that has the focus."""
+    subprocess.run(["xdotool", "key", "--delay", "40"] + list(names), check=True)
+
+
+def focused(table):
+    for i in range(81):
+        if table.get_accessible_at(i // 9, i % 9).get_state_set().contains(Atspi.StateType.FOCUSED):
+            return (i // 9 + 1, i % 9 + 1)
+    return None
+
+
+def go(table, to):
+    at = focused(table)
+    dr, dc = to[0] - at[0], to[1] - at[1]
+    steps = ["Down" if dr > 0 else "Up"] * abs(dr) + ["Right" if dc > 0 else "Left"] * abs(dc)
+    if steps:
+        key(*steps)
+    if not pump(lambda: focused(table) == to):
+        fail("the arrows from %s did not reach %s but %s" % (at, to, focused(table)))
+
+
+def space_and_hear(table, account, ear, before):
+    """Presses the focused cell with Space and waits for its account."""
+    key("space")
+    if not pump(lambda: account.get_name() != before):
+        fail("no account after Space (still %r)" % before)
+    ear.expect(account.get_name())
+    return account.get_name()
+
+
+def press_and_hear(table, p, account, ear):
+    press(table, p)
+    if account.get_name():
+        ear.expect(account.get_name())
+
+
+MOVE = re.compile(r"(\w+) ball to row (\d), column (\d)\.(?: New balls: (.*?)\.)?( Cleared [^.]*\.)?"
+                  r"(?: Next: \w+, \w+, \w+\.)?(?: Score \d+\.)?$")
 
 
 def play(pid, orca_log):
@@ -190,65 +269,107 @@ def play(pid, orca_log):
         listener.register(kind)
     app = find_app(pid)
     frame, table, score, message = check_tree(app, True)
+    account = message.get_parent().get_child_at_index(1)
+    ear = Ear(orca_log)
 
-    # Focus, as a window manager gives it: the frame says it is active.
+    # Focus, as a window manager gives it: the frame says it is active, and
+    # the board's first cell has the keyboard focus.
     subprocess.run(["xdotool", "windowfocus", window_id(pid)], check=True)
     if not pump(lambda: ("window:activate", "frame", 0, "") in events):
         fail("no window:activate from the frame; events: %s" % events)
     print("window:activate from [frame | %s]" % frame.get_name())
+    if not pump(lambda: focused(table) == (1, 1)):
+        fail("the focus is not on row 1, column 1 at the start but on %s" % (focused(table),))
 
     # A move by Press actions alone: select a ball, press a free cell it reaches.
     board = read_board(table)
     src = next(p for p in sorted(board) if board[p])
     dst = next(p for p in sorted(board) if board[p] is None and reachable(board, src, p))
-    press(table, src)
+    press_and_hear(table, src, account, ear)
     if not table.get_accessible_at(src[0] - 1, src[1] - 1).get_name().endswith(", selected"):
         fail("a pressed ball does not read as selected")
-    press(table, dst)
+    press_and_hear(table, dst, account, ear)
     after = read_board(table)
     if after[dst] != board[src] and text_of(score) == "0":  # moved, or burst in a line and scored
         fail("the move did not happen")
-    print("moved %s from %s to %s" % (board[src], src, dst))
+    print("moved %s from %s to %s by Press actions" % (board[src], src, dst))
 
-    corner = wall_a_corner(table)
+    # By keys alone: Tab to the smile and back into the board, three arrows.
+    transcript = len(ear.read())
+    key("Tab")
+    if not pump(lambda: focused(table) is None):
+        fail("Tab did not leave the board")
+    mark = len(ear.read())
+    key("Tab")
+    if not pump(lambda: focused(table) == (1, 1)):
+        fail("Tab did not come back to row 1, column 1")
+    for arrow, to in (("Right", (1, 2)), ("Down", (2, 2)), ("Left", (2, 1))):
+        key(arrow)
+        name = table.get_accessible_at(to[0] - 1, to[1] - 1).get_name()
+        if not pump(lambda: focused(table) == to and any(name in line for line in ear.since(mark))):
+            fail("after %s Orca did not say %r; it said: %s" % (arrow, name, ear.since(mark)))
+        mark = len(ear.read())
+
+    # A move by keys: to a ball, Space; to a free cell it reaches, Space.
+    board = read_board(table)
+    src = next(p for p in sorted(board) if board[p])
+    dst = next(p for p in sorted(board, reverse=True) if board[p] is None and reachable(board, src, p))
+    go(table, src)
+    said = space_and_hear(table, account, ear, account.get_name())
+    if said != "%s ball picked up at row %d, column %d." % (board[src].capitalize(), src[0], src[1]):
+        fail("the account of a ball picked up: %r" % said)
+    go(table, dst)
+    said = space_and_hear(table, account, ear, said)
+    m = MOVE.match(said)
+    after = read_board(table)
+    if not m or (m.group(1).lower(), int(m.group(2)), int(m.group(3))) != (board[src], dst[0], dst[1]):
+        fail("the account of the move: %r" % said)
+    for ball in (m.group(4) or "").split("; ") if not m.group(5) else []:
+        colour, r, c = re.match(r"(\w+) at row (\d), column (\d)$", ball).groups()
+        if after[(int(r), int(c))] != colour or board[(int(r), int(c))] is not None and (int(r), int(c)) != src:
+            fail("the account names %s, the board holds %s there" % (ball, after[(int(r), int(c))]))
+    if not m.group(4) and not m.group(5):
+        fail("the move brought no new balls and cleared nothing: %r" % said)
+    print("Orca said, from Tab into the board to the move by keys:")
+    for line in ear.since(transcript):
+        print("  " + line)
+
+    # Two refusals by keys, as a person makes them: the second after Orca
+    # spoke the first (Orca drops an event when the same one follows in its
+    # queue); then a move that empties the message.
+    corner = wall_a_corner(table, lambda p: press_and_hear(table, p, account, ear))
     board = read_board(table)
     far = next(p for p in sorted(board) if board[p] and p not in neighbours(corner))
-    said = []
-
-    def spoken(n):
-        with open(orca_log, errors="replace") as f:
-            said[:] = [line.strip() for line in f if "SPEECH OUTPUT:" in line]
-        return sum("SPEECH OUTPUT: 'No Way!!!'" in line for line in said) >= n
-
-    # Two refusals, as a person makes them: the second after Orca spoke the
-    # first (Orca drops an event when the same one follows in its queue).
-    start = len(events)
-    press(table, far)
+    go(table, far)
+    space_and_hear(table, account, ear, account.get_name())
+    go(table, corner)
+    start, mark = len(events), len(ear.read())
     for n in (1, 2):
-        press(table, corner)
+        key("space")
         shown = lambda: sum(e[0] == "object:state-changed:showing" and e[2] == 1 for e in events[start:]) >= n  # noqa: E731
         if not pump(shown):
             fail("no showing event for the message; events: %s" % events)
         if text_of(message) != "No Way!!!":
             fail("the message reads %r" % text_of(message))
-        if not pump(lambda: spoken(n)):
-            fail("Orca did not say 'No Way!!!' %d times; it said: %s" % (n, said[-20:]))
+        ear.expect("No Way!!!")
+    print("Orca said at two refused moves: %s" % ear.since(mark))
+    gap = next(p for p in sorted(board) if board[p] is None and p != corner and reachable(board, far, p))
+    press_and_hear(table, gap, account, ear)
+    if not pump(lambda: text_of(message) == ""):
+        fail("a move did not empty the message")
     pump(lambda: False, 1)
-    print("events at two refused moves:")
+    print("events at two refused moves and the move after them:")
     for e in events[start:]:
         print("  %s from [%s] detail %d text %r" % e)
     if any(e[:3] == ("object:state-changed:showing", "notification", 1) and not e[3] for e in events):
         fail("an empty message was shown")
     shown = [e for e in events[start:] if e[0] == "object:state-changed:showing" and e[1] == "notification" and e[2] == 1]
-    if len(shown) != 2 or any(e[3] != "No Way!!!" for e in shown):
+    if [e[3] for e in shown if e[3] == "No Way!!!"] != ["No Way!!!"] * 2:
         fail("the notification was not shown once for each refusal")
     if not any(e[0].startswith("object:text-changed:insert") and e[3] == "No Way!!!" for e in events[start:]):
         fail("no text-changed event for the message")
-    print("Orca said:")
-    for line in said:
-        print("  " + line)
-    if any(re.search(r"SPEECH OUTPUT: '(notification )?'", line) for line in said):
-        fail("Orca spoke an empty message")
+    ear.check_counts()
+    print("Orca said each message and account as often as the game gave it: %d texts" % sum(ear.want.values()))
 
 
 def window_id(pid):

@@ -24,19 +24,25 @@ QAccessibleInterface *Factory(const QString &key, QObject *object)
     return nullptr;
 }
 
-QString ColourName(int16_t c)
-{
-    static const char *const names[] = {"empty", "red", "orange", "yellow", "green", "cyan", "magenta"};
-    return QString::fromLatin1(c >= 0 && c <= 6 ? names[c] : names[0]);
-}
-
 void Send(QLabel *label, QAccessible::Event type)
 {
     QAccessibleEvent e(label, type);
     QAccessible::updateAccessibility(&e);
 }
 
+void Send(QAccessibleInterface *iface, QAccessible::Event type)
+{
+    QAccessibleEvent e(iface, type);
+    QAccessible::updateAccessibility(&e);
+}
+
 } // namespace
+
+QString ColourName(int16_t c)
+{
+    static const char *const names[] = {"empty", "red", "orange", "yellow", "green", "cyan", "magenta"};
+    return QString::fromLatin1(c >= 0 && c <= 6 ? names[c] : names[0]);
+}
 
 QString CellName(int16_t x, int16_t y, int16_t value, bool selected)
 {
@@ -78,6 +84,23 @@ void ShowMessage(QLabel *label, const QString &text)
     ShowCaption(label, text);
     if (!text.isEmpty())
         Send(label, QAccessible::ObjectShow);
+}
+
+// As with the message: hidden and shown again, so that the same account
+// twice in a row is spoken twice; an empty one is only hidden.
+void SpeakAccount(QWidget *form, const QString &text)
+{
+    auto *f = static_cast<Form1 *>(form);
+    const bool had = !f->Account.isEmpty();
+    f->Account = text;
+    auto *frame = dynamic_cast<FrameAccessible *>(QAccessible::queryAccessibleInterface(f));
+    QAccessibleInterface *account = frame ? frame->Account() : nullptr;
+    if (!account)
+        return;
+    if (had)
+        Send(account, QAccessible::ObjectHide);
+    if (!text.isEmpty())
+        Send(account, QAccessible::ObjectShow);
 }
 
 // Where the window's top-left corner stands in device pixels. Qt keeps it

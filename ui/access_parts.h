@@ -25,10 +25,11 @@ class FrameAccessible : public QAccessibleWidget {
 
     QAccessibleInterface *Board() const;
     QAccessibleInterface *Status() const;
+    QAccessibleInterface *Account() const;
 
   private:
     Form1 *Form() const;
-    QAccessible::Id BoardId, StatusId; // objects without a widget of their own
+    QAccessible::Id BoardId, AccountId, StatusId; // objects without a widget of their own
 };
 
 // A box: a table cell on the board, a button for the smile, a graphic for

@@ -79,13 +79,19 @@ class BoardAccessible : public Grouping, public QAccessibleTableInterface {
     void modelChange(QAccessibleTableModelChangeEvent *) override {}
 };
 
-// Orca speaks a notification inside a status bar by its text alone.
+// Orca speaks a notification inside a status bar by its text alone. The
+// status bar holds the message and the account of the last press.
 class StatusAccessible : public Grouping {
   public:
-    using Grouping::Grouping;
-    QAccessibleInterface *child(int i) const override { return Form && i == 0 ? Of(Form->Label2) : nullptr; }
-    int childCount() const override { return Form ? 1 : 0; }
-    int indexOfChild(const QAccessibleInterface *c) const override { return c && c == child(0) ? 0 : -1; }
+    StatusAccessible(Form1 *form, QAccessible::Id account) : Grouping(form), AccountId(account) {}
+    QAccessibleInterface *child(int i) const override
+    {
+        if (!Form)
+            return nullptr;
+        return i == 0 ? Of(Form->Label2) : i == 1 ? QAccessible::accessibleInterface(AccountId) : nullptr;
+    }
+    int childCount() const override { return Form ? 2 : 0; }
+    int indexOfChild(const QAccessibleInterface *c) const override { return IndexOfChild(this, c); }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name && Form ? Form->Label2->accessibleDescription() : QString();
@@ -98,6 +104,36 @@ class StatusAccessible : public Grouping {
         s.invisible = !Form || !Form->isVisible();
         return s;
     }
+
+  private:
+    QAccessible::Id AccountId;
+};
+
+// What the last press did: a notification with no widget and nothing on
+// screen, shown to a reader only while it has something to say.
+class AccountAccessible : public Grouping {
+  public:
+    using Grouping::Grouping;
+    QAccessibleInterface *parent() const override
+    {
+        auto *frame = Form ? dynamic_cast<FrameAccessible *>(Of(Form)) : nullptr;
+        return frame ? frame->Status() : nullptr;
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name && Form ? Form->Account : QString();
+    }
+    QRect rect() const override { return Form ? ScreenRect(Form->Label2, Form->Label2->rect()) : QRect(); }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.invisible = !Form || !Form->isVisible() || Form->Account.isEmpty();
+        return s;
+    }
 };
 
 } // namespace
@@ -105,12 +141,13 @@ class StatusAccessible : public Grouping {
 FrameAccessible::FrameAccessible(Form1 *form)
     : QAccessibleWidget(form, QAccessible::Window),
       BoardId(QAccessible::registerAccessibleInterface(new BoardAccessible(form))),
-      StatusId(QAccessible::registerAccessibleInterface(new StatusAccessible(form)))
+      AccountId(QAccessible::registerAccessibleInterface(new AccountAccessible(form))),
+      StatusId(QAccessible::registerAccessibleInterface(new StatusAccessible(form, AccountId)))
 {}
 
 FrameAccessible::~FrameAccessible()
 {
-    for (QAccessible::Id id : {BoardId, StatusId})
+    for (QAccessible::Id id : {BoardId, StatusId, AccountId})
         if (QAccessible::accessibleInterface(id))
             QAccessible::deleteAccessibleInterface(id);
 }
@@ -126,6 +163,10 @@ QAccessibleInterface *FrameAccessible::Board() const
 QAccessibleInterface *FrameAccessible::Status() const
 {
     return QAccessible::accessibleInterface(StatusId);
+}
+QAccessibleInterface *FrameAccessible::Account() const
+{
+    return QAccessible::accessibleInterface(AccountId);
 }
 
 // In reading order: the top bar, the board, the end screen, the message.

@@ -6,10 +6,14 @@
 #include "game/timer.h"
 #include "game/turn.h"
 #include "ui/access.h"
+#include "ui/account.h"
 #include "ui/art.h"
+#include "ui/keys.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -21,6 +25,8 @@ const QColor Olive(192, 192, 0);
 const QColor Cyan(0, 255, 255);
 const QColor Blue(0, 0, 255);
 const QColor Yellow(255, 255, 0);
+// The keyboard focus: white stands out from the navy and the black alike.
+const QColor RingColour(255, 255, 255);
 
 void Fill(QWidget *w, QColor color)
 {
@@ -113,10 +119,7 @@ Form1::Form1()
 
     for (int16_t i = 0; i <= 80; i++) {
         Picture5[i] = MakeBox(i, 8 + 32 * (i % 9), 56 + 32 * (i / 9), true);
-        connect(Picture5[i], &PictureBox::clicked, this, [this, i] {
-            Picture5_Click(G, i);
-            Sync();
-        });
+        connect(Picture5[i], &PictureBox::clicked, this, [this, i] { Press(i); });
     }
     Picture4 = MakeBox(::Picture4, 200, 8, false);
     Picture3 = MakeBox(::Picture3, 232, 8, false);
@@ -127,10 +130,7 @@ Form1::Form1()
     Fill(Picture1, Navy);
     Picture1->setToolTip(QStringLiteral("Start New Game"));
     Picture1->setAccessibleName(QStringLiteral("Start New Game"));
-    connect(Picture1, &PictureBox::clicked, this, [this] {
-        Picture1_Click(G);
-        Sync();
-    });
+    connect(Picture1, &PictureBox::clicked, this, [this] { Press(Smile); });
 
     Label1 = MakeLabel(48, 8, 137, 38, Black, Magenta, 24, QStringLiteral("1234567"));
     Label2 = MakeLabel(16, 352, 273, 49, Black, Olive, 29.25, QString());
@@ -157,6 +157,15 @@ Form1::Form1()
     MakeLine(8, 12, 348, 12, 405, Olive);
     MakeLine(9, 8, 56, 296, 56, Yellow, 4);
 
+    // The keyboard starts on the board's first cell; a click never moves it.
+    installEventFilter(this);
+    for (QWidget *w : findChildren<QWidget *>()) {
+        w->installEventFilter(this);
+        if (auto *b = qobject_cast<PictureBox *>(w); b && b->Clickable)
+            b->setFocusPolicy(Qt::TabFocus);
+    }
+    Picture5[0]->setFocus();
+
     // The end screen starts hidden: the model says so and Sync applies it.
     Timer1.setInterval(300);
     connect(&Timer1, &QTimer::timeout, this, &Form1::Tick);
@@ -177,6 +186,113 @@ void Form1::Tick()
 {
     Timer1_Timer(G);
     Sync();
+}
+
+// The account is worked out only for a screen reader that listens.
+void Form1::Press(int16_t box)
+{
+    const bool listening = QAccessible::isActive();
+    Heard before, after;
+    if (listening)
+        Listen(G, before);
+    if (box == Smile)
+        Picture1_Click(G);
+    else
+        Picture5_Click(G, box);
+    if (listening) {
+        Listen(G, after);
+        SpeakAccount(this, ::Account(G, before, after, box));
+    }
+    Sync();
+}
+
+int16_t Form1::Focused() const
+{
+    for (int16_t i = 0; i <= 80; i++)
+        if (Picture5[i]->hasFocus())
+            return i;
+    return Smile;
+}
+
+void Form1::keyPressEvent(QKeyEvent *e)
+{
+    int16_t action, target;
+    MapKey(e->key(), e->modifiers(), Focused(), action, target);
+    if (action == KeyNothing) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    ShowRing(true);
+    if (action == KeyFocus)
+        Picture5[target]->setFocus(Qt::OtherFocusReason);
+    else if (target == Smile || Picture5[target]->isVisible())
+        Press(target);
+}
+
+// The smile and the board are the two stops: a Tab goes to the other one,
+// and a hidden board leaves the smile alone.
+bool Form1::focusNextPrevChild(bool)
+{
+    if (Focused() == Smile && Picture5[FocusCell]->isVisible())
+        Picture5[FocusCell]->setFocus(Qt::TabFocusReason);
+    else
+        Picture1->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+// The window's keys are seen here before any box: Tab and Shift+Tab show
+// the focus as they move it. A click anywhere hides the focus, and a focus
+// that moves takes its ring along.
+bool Form1::eventFilter(QObject *o, QEvent *e)
+{
+    if (e->type() == QEvent::KeyPress) {
+        const auto *k = static_cast<QKeyEvent *>(e);
+        const auto mods = k->modifiers() & ~Qt::ShiftModifier;
+        if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && mods == Qt::NoModifier) {
+            focusNextPrevChild(k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier));
+            ShowRing(true);
+            return true;
+        }
+    } else if (e->type() == QEvent::MouseButtonPress) {
+        ShowRing(false);
+    } else if (e->type() == QEvent::FocusIn) {
+        if (Focused() != Smile)
+            FocusCell = Focused();
+        ShowRing(Ring);
+    } else if (o == this && e->type() == QEvent::Resize) {
+        ShowRing(Ring); // a maximised window moves the game
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+QRect Form1::RingRect() const
+{
+    const QWidget *f = Focused() == Smile ? static_cast<QWidget *>(Picture1) : Picture5[Focused()];
+    return Ring && f->isVisible() ? f->geometry() : QRect();
+}
+
+// Only the ring's own pixels are repainted, never a box.
+void Form1::ShowRing(bool shown)
+{
+    Ring = shown;
+    const QRect around = RingRect();
+    if (around == RingAround)
+        return;
+    if (!RingAround.isNull())
+        update(FocusRing(RingAround));
+    if (!around.isNull())
+        update(FocusRing(around));
+    RingAround = around;
+}
+
+void Form1::paintEvent(QPaintEvent *)
+{
+    const QRect around = RingRect();
+    if (around.isNull())
+        return;
+    QPainter p(this);
+    p.setClipRegion(FocusRing(around));
+    p.fillRect(around.adjusted(-2, -2, 2, 2), RingColour);
 }
 
 // Names follow the board, not the pictures: a blink changes no name, and a

@@ -23,6 +23,9 @@ class PictureBox : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent *) override;
+    // The form draws the keyboard focus around the box; the box stays as it is.
+    void focusInEvent(QFocusEvent *) override {}
+    void focusOutEvent(QFocusEvent *) override {}
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
 
@@ -48,15 +51,29 @@ class Form1 : public QWidget {
     QTimer Timer1;
     int16_t NamedAs[84]; // what each box's accessible name last said
     qreal ArtRatio = 0;  // the device pixel ratio the pictures are drawn for
+    QString Account;     // what the last press did, as a screen reader says it
 
     // Brings the widgets up to date with the screen model after an event.
     void Sync();
     // One tick of Timer1; tests call it to deliver ticks at will.
     void Tick();
+    // A press on a cell box 0..80 or on the smile (Smile), by a click, a key
+    // or a screen reader: the same handler call, then what it did is said.
+    void Press(int16_t box);
+    // Where the keyboard focus is: a cell box, or Smile.
+    int16_t Focused() const;
+    // Whether the keyboard focus is drawn: from the first key that moves the
+    // focus or presses, until the next mouse click.
+    bool RingShown() const { return Ring; }
 
   protected:
     void closeEvent(QCloseEvent *e) override;
     bool event(QEvent *e) override; // follows a change of screen
+    bool eventFilter(QObject *o, QEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
+    // Tab and Shift+Tab: the smile and the board are the two stops.
+    bool focusNextPrevChild(bool next) override;
 
   private:
     QLabel *MakeLabel(int x, int y, int w, int h, QColor back, QColor text, qreal points, const QString &t);
@@ -64,4 +81,10 @@ class Form1 : public QWidget {
     PictureBox *MakeBox(int16_t box, int x, int y, bool clickable);
     void UpdateNames();
     PictureBox *BoxWidget(int16_t box) const;
+    void ShowRing(bool shown);
+    QRect RingRect() const; // the box the focus ring goes around, or null
+
+    int16_t FocusCell = 0; // the board's cell that had the focus last
+    bool Ring = false;     // the keyboard focus is drawn
+    QRect RingAround;      // the box it was last drawn around
 };

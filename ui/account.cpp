@@ -1,0 +1,114 @@
+// The spoken account of a press. The game's own messages ("No Way!!!",
+// "Bonus!!!", "Game Over!") are spoken apart, so they are not repeated here.
+#include "ui/account.h"
+
+#include "game/game.h"
+#include "ui/access.h"
+
+#include <QHash>
+
+namespace {
+
+QString At(int16_t box)
+{
+    return QStringLiteral("row %1, column %2").arg(box / 9 + 1).arg(box % 9 + 1);
+}
+
+QString Capital(QString s)
+{
+    if (!s.isEmpty())
+        s[0] = s[0].toUpper();
+    return s;
+}
+
+// How many balls of each colour burst, the colour of each box found by
+// which: "Cleared 5 red, 5 green."
+template <typename ColourOf> QString Cleared(const Heard &before, const Heard &after, ColourOf colourOf)
+{
+    int16_t count[7] = {};
+    for (int16_t i = 0; i <= 80; i++)
+        if (after.Burst[i] && after.Burst[i] != before.Burst[i]) {
+            const int16_t c = colourOf(i);
+            count[c >= 1 && c <= 6 ? c : 0]++;
+        }
+    QStringList parts;
+    for (int16_t c = 1; c <= 6; c++)
+        if (count[c])
+            parts << QStringLiteral("%1 %2").arg(count[c]).arg(ColourName(c));
+    return parts.isEmpty() ? QString() : QStringLiteral("Cleared %1.").arg(parts.join(QStringLiteral(", ")));
+}
+
+// The balls a spawn or a new game placed, in the order they came, with the
+// colour each was given: "New balls: red at row 1, column 2; ...".
+QString NewBalls(const Game &g, const int16_t colours[4], const Heard &before, const Heard &after)
+{
+    QStringList parts;
+    for (int16_t k = 1; k <= 3; k++) {
+        const CellPos p = g.State.NewPos[k];
+        const int16_t box = CellIndex(p.x, p.y);
+        const bool burst = after.Burst[box] && after.Burst[box] != before.Burst[box];
+        if (after.Cell[box] == colours[k] || burst)
+            parts << QStringLiteral("%1 at %2").arg(ColourName(colours[k]), At(box));
+    }
+    return parts.isEmpty() ? QString() : QStringLiteral("New balls: %1.").arg(parts.join(QStringLiteral("; ")));
+}
+
+QString NextColours(const Heard &h)
+{
+    return QStringLiteral("Next: %1, %2, %3.").arg(ColourName(h.Next[1]), ColourName(h.Next[2]), ColourName(h.Next[3]));
+}
+
+} // namespace
+
+void Listen(const Game &g, Heard &h)
+{
+    const GameState &s = g.State;
+    for (int16_t i = 0; i <= 80; i++) {
+        int16_t x, y;
+        CellXY(i, x, y);
+        h.Cell[i] = s.Board(x, y);
+        const Box &b = g.View.Boxes[i];
+        h.Burst[i] = b.LineCount ? qHashBits(b.Lines, sizeof(Stroke) * size_t(b.LineCount), 1) : 0;
+    }
+    h.Selected = s.Selected == -1 ? CellIndex(s.SelX, s.SelY) : int16_t(-1);
+    for (int16_t k = 1; k <= 3; k++)
+        h.Next[k] = s.NextColor[k];
+    h.Score = g.View.Label1;
+}
+
+QString Account(const Game &g, const Heard &before, const Heard &after, int16_t pressed)
+{
+    auto burst = [&](int16_t box) { return after.Burst[box] && after.Burst[box] != before.Burst[box]; };
+    QStringList said;
+    if (pressed < 0) {
+        // A new game's balls are what the board now holds where they came.
+        int16_t colours[4] = {};
+        for (int16_t k = 1; k <= 3; k++)
+            colours[k] = after.Cell[CellIndex(g.State.NewPos[k].x, g.State.NewPos[k].y)];
+        said << QStringLiteral("New game.") << NewBalls(g, colours, before, after) << NextColours(after);
+    } else if (after.Selected == pressed && before.Cell[pressed]) {
+        said << QStringLiteral("%1 ball picked up at %2.").arg(Capital(ColourName(before.Cell[pressed])), At(pressed));
+    } else if (before.Selected >= 0 && !before.Cell[pressed] && after.Selected < 0) {
+        const int16_t colour = before.Cell[before.Selected];
+        said << QStringLiteral("%1 ball to %2.").arg(Capital(ColourName(colour)), At(pressed));
+        // Every line a move makes runs through the cell it moved to; a move
+        // that cleared nothing brought new balls, which may clear lines too.
+        auto was = [&](int16_t box) { return box == pressed ? colour : before.Cell[box]; };
+        if (burst(pressed)) {
+            said << Cleared(before, after, was);
+        } else {
+            said << NewBalls(g, before.Next, before, after);
+            said << Cleared(before, after, [&](int16_t box) {
+                for (int16_t k = 1; k <= 3; k++)
+                    if (CellIndex(g.State.NewPos[k].x, g.State.NewPos[k].y) == box)
+                        return before.Next[k];
+                return was(box);
+            });
+            said << NextColours(after);
+        }
+    }
+    if (after.Score != before.Score)
+        said << QStringLiteral("Score %1.").arg(after.Score);
+    said.removeAll(QString());
+    return said.join(QLatin1Char(' '));
+}
