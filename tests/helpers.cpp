@@ -26,10 +26,18 @@ void InitTestGame(Game &g, float timeOfDay)
 
 void SetBoard(Game &g, std::initializer_list<const char *> rows)
 {
+    QStringList list;
+    for (const char *row : rows)
+        list << QString::fromLatin1(row);
+    SetBoard(g, list);
+}
+
+void SetBoard(Game &g, const QStringList &rows)
+{
     int16_t y = 1;
-    for (const char *row : rows) {
+    for (const QString &row : rows) {
         for (int16_t x = 1; x <= 9; x++) {
-            int16_t v = row[x - 1] == '.' ? 0 : static_cast<int16_t>(row[x - 1] - '0');
+            int16_t v = row[x - 1] == '.' ? 0 : static_cast<int16_t>(row[x - 1].unicode() - '0');
             g.State.Board(x, y) = v;
             if (v)
                 DrawBall(g.View, CellIndex(x, y), v);

@@ -5,6 +5,7 @@
 #include "game/game.h"
 
 #include <QString>
+#include <QStringList>
 #include <initializer_list>
 
 // A game as the window creates it, with a fixed clock so new games repeat.
@@ -13,6 +14,7 @@ void FixClock(Game &g, float timeOfDay);
 
 // Rows top to bottom; '.' empty, '1'..'6' a ball. Draws the balls as well.
 void SetBoard(Game &g, std::initializer_list<const char *> rows);
+void SetBoard(Game &g, const QStringList &rows);
 QString BoardRows(const Game &g);
 
 // Pictures of a box.

@@ -2,7 +2,10 @@
 #include "helpers.h"
 
 #include "game/endgame.h"
+#include "game/newgame.h"
+#include "game/turn.h"
 #include "ui/access.h"
+#include "ui/account.h"
 #include "ui/draw.h"
 #include "ui/form1.h"
 
@@ -225,6 +228,92 @@ class TestAccess : public QObject {
         QCOMPARE(w.G.View.Label2, QString());
         QCOMPARE(message->textInterface()->characterCount(), 0);
         QVERIFY(message->state().invisible);
+    }
+
+    // What a reader hears after each press of a scripted turn. Boards are
+    // rows top to bottom; presses are box indices, -1 the smile.
+    void eachPressIsToldInOneShortText_data()
+    {
+        QTest::addColumn<QStringList>("board");
+        QTest::addColumn<QList<int>>("next");
+        QTest::addColumn<QList<float>>("script");
+        QTest::addColumn<QList<int>>("presses");
+        QTest::addColumn<QStringList>("said");
+        QTest::addColumn<QString>("message"); // what the game itself says at the end
+        const QString empty(9, QLatin1Char('.'));
+        QStringList lone(9, empty);
+        lone[0] = QStringLiteral("1........");
+        // The first free cells in column order take the new balls.
+        QTest::newRow("a move and its spawn")
+            << lone << QList<int>{4, 5, 6} << QList<float>{0, 0, 0, 0, 0.2f, 0.4f} << QList<int>{0, 40}
+            << QStringList{QStringLiteral("Red ball picked up at row 1, column 1."),
+                           QStringLiteral("Red ball to row 5, column 5. New balls: green at row 1, column 1; cyan at "
+                                          "row 2, column 1; magenta at row 3, column 1. Next: red, orange, yellow.")}
+            << QString();
+        QStringList line(9, empty);
+        line[0] = QStringLiteral("3333.....");
+        line[3] = QStringLiteral("....3....");
+        QTest::newRow("a line cleared")
+            << line << QList<int>{1, 1, 1} << QList<float>{} << QList<int>{31, 4}
+            << QStringList{QStringLiteral("Yellow ball picked up at row 4, column 5."),
+                           QStringLiteral("Yellow ball to row 1, column 5. Cleared 5 yellow. Score 3.")}
+            << QString();
+        QStringList cross(9, empty);
+        cross[0] = QStringLiteral("1111....1");
+        for (int y = 1; y <= 4; y++)
+            cross[y] = QStringLiteral("....1....");
+        QTest::newRow("two lines at once, a bonus")
+            << cross << QList<int>{1, 1, 1} << QList<float>{} << QList<int>{8, 4}
+            << QStringList{QStringLiteral("Red ball picked up at row 1, column 9."),
+                           QStringLiteral("Red ball to row 1, column 5. Cleared 9 red. Score 12.")}
+            << QStringLiteral("Bonus!!!");
+        QStringList walled(9, empty);
+        walled[0] = QStringLiteral(".1.......");
+        walled[1] = QStringLiteral("1........");
+        walled[4] = QStringLiteral("....2....");
+        QTest::newRow("a refused move says nothing of its own")
+            << walled << QList<int>{1, 1, 1} << QList<float>{} << QList<int>{40, 0, 0}
+            << QStringList{QStringLiteral("Orange ball picked up at row 5, column 5."), QString(), QString()}
+            << QStringLiteral("No Way!!!");
+        // A board with no line anywhere (each row, column and diagonal
+        // changes colour at every step) and three free cells.
+        QStringList full;
+        for (int y = 1; y <= 9; y++) {
+            full << QString();
+            for (int x = 1; x <= 9; x++)
+                full.last() += y == 1 && x <= 3 ? QLatin1Char('.') : QLatin1Char('0' + (x + 2 * y) % 6 + 1);
+        }
+        QTest::newRow("the board fills")
+            << full << QList<int>{6, 5, 6} << QList<float>{0, 0, 0, 0, 0, 0} << QList<int>{9, 0}
+            << QStringList{QStringLiteral("Magenta ball picked up at row 2, column 1."),
+                           QStringLiteral("Magenta ball to row 1, column 1. New balls: magenta at row 2, column 1; "
+                                          "cyan at row 1, column 2; magenta at row 1, column 3. Next: red, red, red.")}
+            << QStringLiteral("Game Over!");
+    }
+
+    void eachPressIsToldInOneShortText()
+    {
+        QFETCH(QStringList, board);
+        QFETCH(QList<int>, next);
+        QFETCH(QList<float>, script);
+        QFETCH(QList<int>, presses);
+        QFETCH(QStringList, said);
+        QFETCH(QString, message);
+        Game g;
+        InitTestGame(g);
+        Form_Load(g);
+        SetBoard(g, board);
+        for (int16_t k = 1; k <= 3; k++)
+            g.State.NextColor[k] = int16_t(next[k - 1]);
+        ScriptRandom(g.Rnd, script.data(), size_t(script.size()));
+        for (int i = 0; i < presses.size(); i++) {
+            Heard before, after;
+            Listen(g, before);
+            Picture5_Click(g, int16_t(presses[i]));
+            Listen(g, after);
+            QCOMPARE(Account(g, before, after, int16_t(presses[i])), said[i]);
+        }
+        QCOMPARE(g.View.Label2, message);
     }
 };
 

@@ -2,12 +2,16 @@
 // played through mouse clicks on its boxes.
 #include "helpers.h"
 
+#include "game/endgame.h"
 #include "ui/draw.h"
 #include "ui/form1.h"
+#include "ui/keys.h"
 
 #include <QApplication>
 #include <QPaintEvent>
 #include <QTest>
+
+#include <cstring>
 
 // Records which widgets receive paint events, and the area painted.
 class PaintCounter : public QObject {
@@ -58,7 +62,170 @@ class TestForm1 : public QObject {
         return QString();
     }
 
+    static void ShowActive(Form1 &w)
+    {
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+    }
+
+    // From the board's first cell, by arrows, to a box; then presses it.
+    static void PressByKeys(Form1 &w, int16_t box, Qt::Key press)
+    {
+        QTest::keyClick(&w, Qt::Key_Home, Qt::ControlModifier);
+        for (int i = 0; i < box / 9; i++)
+            QTest::keyClick(w.focusWidget(), Qt::Key_Down);
+        for (int i = 0; i < box % 9; i++)
+            QTest::keyClick(w.focusWidget(), Qt::Key_Right);
+        QCOMPARE(w.Focused(), box);
+        QTest::keyClick(w.focusWidget(), press, press == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    }
+
   private slots:
+    void keysMapAsTheKeyboardSchemeSays_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("mods");
+        QTest::addColumn<int>("focus");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<int>("target");
+        const int none = Qt::NoModifier, ctrl = Qt::ControlModifier, pad = Qt::KeypadModifier;
+        struct Row {
+            const char *name;
+            int key, mods, focus, action, target;
+        };
+        const Row rows[] = {
+            {"right", Qt::Key_Right, none, 40, KeyFocus, 41},
+            {"left", Qt::Key_Left, none, 40, KeyFocus, 39},
+            {"up", Qt::Key_Up, none, 40, KeyFocus, 31},
+            {"down", Qt::Key_Down, none, 40, KeyFocus, 49},
+            {"keypad left", Qt::Key_Left, pad, 40, KeyFocus, 39},
+            {"right at the edge", Qt::Key_Right, none, 8, KeyFocus, 8},
+            {"left at the edge", Qt::Key_Left, none, 9, KeyFocus, 9},
+            {"up at the top", Qt::Key_Up, none, 4, KeyFocus, 4},
+            {"down at the bottom", Qt::Key_Down, none, 76, KeyFocus, 76},
+            {"home", Qt::Key_Home, none, 40, KeyFocus, 36},
+            {"end", Qt::Key_End, none, 40, KeyFocus, 44},
+            {"ctrl+home", Qt::Key_Home, ctrl, 40, KeyFocus, 0},
+            {"ctrl+end", Qt::Key_End, ctrl, 40, KeyFocus, 80},
+            {"space", Qt::Key_Space, none, 40, KeyPress, 40},
+            {"return", Qt::Key_Return, none, 0, KeyPress, 0},
+            {"keypad enter", Qt::Key_Enter, pad, 80, KeyPress, 80},
+            {"space on the smile", Qt::Key_Space, none, Smile, KeyPress, Smile},
+            {"ctrl+n on a cell", Qt::Key_N, ctrl, 40, KeyPress, Smile},
+            {"ctrl+n on the smile", Qt::Key_N, ctrl, Smile, KeyPress, Smile},
+            {"an arrow on the smile", Qt::Key_Down, none, Smile, KeyNothing, Smile},
+            {"end on the smile", Qt::Key_End, ctrl, Smile, KeyNothing, Smile},
+            {"shift+right", Qt::Key_Right, Qt::ShiftModifier, 40, KeyNothing, 40},
+            {"ctrl+right", Qt::Key_Right, ctrl, 40, KeyNothing, 40},
+            {"alt+home", Qt::Key_Home, Qt::AltModifier, 40, KeyNothing, 40},
+            {"ctrl+space", Qt::Key_Space, ctrl, 40, KeyNothing, 40},
+            {"shift+ctrl+n", Qt::Key_N, ctrl | Qt::ShiftModifier, 40, KeyNothing, 40},
+            {"n", Qt::Key_N, none, 40, KeyNothing, 40},
+            {"escape", Qt::Key_Escape, none, 40, KeyNothing, 40},
+        };
+        for (const Row &r : rows)
+            QTest::newRow(r.name) << r.key << r.mods << r.focus << r.action << r.target;
+    }
+
+    void keysMapAsTheKeyboardSchemeSays()
+    {
+        QFETCH(int, key);
+        QFETCH(int, mods);
+        QFETCH(int, focus);
+        int16_t action, target;
+        MapKey(key, Qt::KeyboardModifiers(mods), int16_t(focus), action, target);
+        QTEST(int(action), "action");
+        QTEST(int(target), "target");
+    }
+
+    // Two windows, one played by clicks and one by keys, stay the same in
+    // every variable, random draw and picture.
+    void keysPressAsClicksDo()
+    {
+        Form1 clicked, keyed;
+        ShowActive(keyed);
+        FixClock(clicked.G, 700.5f);
+        FixClock(keyed.G, 700.5f);
+        QTest::mouseClick(clicked.Picture1, Qt::LeftButton);
+        QTest::keyClick(&keyed, Qt::Key_N, Qt::ControlModifier);
+        const Qt::Key presses[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
+        Random pick{};
+        Reseed(pick, 5.0f);
+        for (int turn = 0; turn < 40 && clicked.G.State.IsGameOver == 0; turn++) {
+            int16_t from, to;
+            QVERIFY(FindGoodMove(clicked.G.State, from, to));
+            if (NextRandom(pick) < 0.3f) // now and then a refused or odd press
+                to = static_cast<int16_t>(NextRandom(pick) * 81);
+            for (int16_t box : {from, to}) {
+                QTest::mouseClick(clicked.Picture5[box], Qt::LeftButton);
+                PressByKeys(keyed, box, presses[(turn + box) % 3]);
+                clicked.Tick();
+                keyed.Tick();
+            }
+            QVERIFY(std::memcmp(&clicked.G.State, &keyed.G.State, sizeof(GameState)) == 0);
+            QCOMPARE(keyed.G.Rnd.Drawn, clicked.G.Rnd.Drawn);
+            for (int16_t i = 0; i < BoxCount; i++)
+                QVERIFY(keyed.G.View.Boxes[i].Image == clicked.G.View.Boxes[i].Image);
+            QCOMPARE(keyed.Label2->text(), clicked.Label2->text());
+        }
+        QVERIFY(clicked.G.State.Score > 0);
+    }
+
+    // Tab goes between the smile and the board, coming back to the cell it
+    // left; the end screen leaves only the smile.
+    void tabGoesBetweenTheSmileAndTheBoard()
+    {
+        Form1 w;
+        ShowActive(w);
+        QCOMPARE(w.focusWidget(), w.Picture5[0]);
+        QVERIFY(!w.RingShown());
+        QTest::keyClick(w.focusWidget(), Qt::Key_End);
+        QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(w.focusWidget(), w.Picture1);
+        QTest::keyClick(w.focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(w.focusWidget(), w.Picture5[8]);
+        GameOver(w.G);
+        w.Sync();
+        QCOMPARE(w.focusWidget(), w.Picture1);
+        QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(w.focusWidget(), w.Picture1);
+        QTest::keyClick(w.focusWidget(), Qt::Key_Space);
+        QVERIFY(w.Picture5[8]->isVisible());
+        QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(w.focusWidget(), w.Picture5[8]);
+    }
+
+    // The ring lies in the gap around the focused box, white, and touches no
+    // box; a click anywhere takes it away and leaves every pixel as before.
+    void theFocusRingLeavesEveryBoxAlone()
+    {
+        Form1 w;
+        ShowActive(w);
+        const QImage plain = w.grab().toImage();
+        QTest::keyClick(w.focusWidget(), Qt::Key_Right);
+        QTest::keyClick(w.focusWidget(), Qt::Key_Down);
+        QVERIFY(w.RingShown());
+        QCoreApplication::processEvents();
+        const QRegion ring = FocusRing(w.Picture5[10]->geometry());
+        QImage keyed = w.grab().toImage();
+        int differ = 0;
+        for (int y = 0; y < plain.height(); y++)
+            for (int x = 0; x < plain.width(); x++)
+                if (keyed.pixel(x, y) != plain.pixel(x, y)) {
+                    differ++;
+                    QVERIFY(ring.contains(QPoint(x, y)));
+                }
+        QCOMPARE(differ, 34 * 34 - 30 * 30);
+        for (const QRect &r : ring)
+            QCOMPARE(At(keyed, r.x(), r.y()), qRgb(255, 255, 255));
+        QTest::keyClick(w.focusWidget(), Qt::Key_Tab); // around the smile too
+        QCOMPARE(At(w.grab().toImage(), 6, 6), qRgb(255, 255, 255));
+        QTest::mouseClick(w.Label1, Qt::LeftButton);
+        QVERIFY(!w.RingShown());
+        QVERIFY(w.grab().toImage() == plain);
+    }
+
     void controlsStandAtTheirPlaces()
     {
         Form1 w;
