@@ -56,7 +56,6 @@ class BoxAccessible : public QAccessibleWidget, public QAccessibleTableCellInter
   private:
     PictureBox *Box() const;
     // The box index 0..80 on the board, -1 for the smile and the previews.
-    // Asked each time: a box's interface can be made before the form knows it.
     int Cell() const;
 };
 

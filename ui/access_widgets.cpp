@@ -25,11 +25,7 @@ PictureBox *BoxAccessible::Box() const
 
 int BoxAccessible::Cell() const
 {
-    const Form1 *f = FormOf(Box());
-    for (int i = 0; f && i <= 80; i++)
-        if (f->Picture5[i] == Box())
-            return i;
-    return -1;
+    return Box()->Index >= 0 && Box()->Index <= 80 ? Box()->Index : -1;
 }
 
 QAccessible::Role BoxAccessible::role() const

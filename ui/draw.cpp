@@ -150,12 +150,9 @@ void DrawBurst(Game &g, int16_t box)
     Box &b = g.View.Boxes[box];
     QRgb *px = Pixels(b);
     const int stride = b.Image.bytesPerLine() / 4;
-    // A burst over an uncleared burst keeps only the new lines in the record.
-    if (b.LineCount > 0 && b.Over >= 0)
-        b.Under = b.Over;
-    b.Over = -1;
+    // The box was cleared just before: the record starts empty.
     b.LineCount = 0;
-    for (int16_t n = 1; n <= 100; n++) {
+    for (int16_t n = 1; n <= BurstLines; n++) {
         int16_t x = RoundHalfEven(NextRandom(g.Rnd) * 26.0f + 2.0f);
         int16_t y = RoundHalfEven(NextRandom(g.Rnd) * 26.0f + 2.0f);
         int16_t r = Channel(g.Rnd);

@@ -37,8 +37,8 @@ void Fill(QWidget *w, QColor color)
 }
 } // namespace
 
-PictureBox::PictureBox(QWidget *parent, const Box *model, bool clickable)
-    : QWidget(parent), Clickable(clickable), Model(model)
+PictureBox::PictureBox(QWidget *parent, const Box *model, int16_t index)
+    : QWidget(parent), Index(index), Clickable(index <= 80), Model(model)
 {
     setAttribute(Qt::WA_OpaquePaintEvent, model != nullptr);
 }
@@ -100,9 +100,9 @@ void Form1::MakeLine(int n, int x0, int y0, int x1, int y1, QColor color, int wi
     Line[n] = w;
 }
 
-PictureBox *Form1::MakeBox(int16_t box, int x, int y, bool clickable)
+PictureBox *Form1::MakeBox(int16_t box, int x, int y)
 {
-    auto *b = new PictureBox(this, &G.View.Boxes[box], clickable);
+    auto *b = new PictureBox(this, &G.View.Boxes[box], box);
     b->setGeometry(x, y, BoxSize, BoxSize);
     return b;
 }
@@ -118,14 +118,14 @@ Form1::Form1()
     Fill(this, Navy);
 
     for (int16_t i = 0; i <= 80; i++) {
-        Picture5[i] = MakeBox(i, 8 + 32 * (i % 9), 56 + 32 * (i / 9), true);
+        Picture5[i] = MakeBox(i, 8 + 32 * (i % 9), 56 + 32 * (i / 9));
         connect(Picture5[i], &PictureBox::clicked, this, [this, i] { Press(i); });
     }
-    Picture4 = MakeBox(::Picture4, 200, 8, false);
-    Picture3 = MakeBox(::Picture3, 232, 8, false);
-    Picture2 = MakeBox(::Picture2, 264, 8, false);
+    Picture4 = MakeBox(::Picture4, 200, 8);
+    Picture3 = MakeBox(::Picture3, 232, 8);
+    Picture2 = MakeBox(::Picture2, 264, 8);
 
-    Picture1 = new PictureBox(this, nullptr, true);
+    Picture1 = new PictureBox(this, nullptr, Smile);
     Picture1->setGeometry(8, 8, 35, 35);
     Fill(Picture1, Navy);
     Picture1->setToolTip(QStringLiteral("Start New Game"));
@@ -208,10 +208,8 @@ void Form1::Press(int16_t box)
 
 int16_t Form1::Focused() const
 {
-    for (int16_t i = 0; i <= 80; i++)
-        if (Picture5[i]->hasFocus())
-            return i;
-    return Smile;
+    const auto *b = qobject_cast<const PictureBox *>(focusWidget());
+    return b && b->Clickable ? b->Index : Smile;
 }
 
 void Form1::keyPressEvent(QKeyEvent *e)

@@ -13,9 +13,11 @@
 class PictureBox : public QWidget {
     Q_OBJECT
   public:
-    PictureBox(QWidget *parent, const Box *model, bool clickable);
+    // The box number 0..83 of the model's box, or Smile with no model.
+    PictureBox(QWidget *parent, const Box *model, int16_t index);
     void SetPixmap(const QPixmap &pixmap);
 
+    const int16_t Index;  // the box number, or Smile
     const bool Clickable; // a cell box or the smile, not a preview
 
   signals:
@@ -78,7 +80,7 @@ class Form1 : public QWidget {
   private:
     QLabel *MakeLabel(int x, int y, int w, int h, QColor back, QColor text, qreal points, const QString &t);
     void MakeLine(int n, int x0, int y0, int x1, int y1, QColor color, int width = 1);
-    PictureBox *MakeBox(int16_t box, int x, int y, bool clickable);
+    PictureBox *MakeBox(int16_t box, int x, int y);
     void UpdateNames();
     PictureBox *BoxWidget(int16_t box) const;
     void ShowRing(bool shown);

@@ -12,6 +12,7 @@ constexpr int16_t Picture3 = 82; // preview slot 2
 constexpr int16_t Picture2 = 83; // preview slot 3, rightmost
 constexpr int16_t BoxCount = 84;
 constexpr int BoxSize = 30;
+constexpr int16_t BurstLines = 100; // the lines of one burst
 
 // One line of a burst, from (15, 15) to (X, Y), in its colour.
 struct Stroke {
@@ -29,11 +30,13 @@ struct Box {
     bool Changed; // picture or visibility changed since the window looked
     // What the box shows since it was last cleared, so that the sharp picture
     // can be drawn again at any ratio: a ball, one burst's lines over it, and
-    // a ball over those. The game clears a box before each burst.
+    // a ball over those. The game clears a box before each burst, so a burst
+    // always starts from black and Under stays -1 under its lines; a ball
+    // drawn over the lines later is Over.
     int16_t Under; // colour of the ball beneath the lines, -1 none
     int16_t Over;  // colour of the ball over the lines, -1 none
     int16_t LineCount;
-    Stroke Lines[100];
+    Stroke Lines[BurstLines];
 };
 
 // The end screen's controls, in the order the game shows them.
