@@ -8,10 +8,10 @@ float SecondsSinceMidnight()
     return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
 }
 
-void InitGame(Game &g, qreal scale)
+void InitGame(Game &g)
 {
     g.State = GameState{};
-    InitScreen(g.View, scale);
+    InitScreen(g.View);
     g.Rnd = Random{};
     Reseed(g.Rnd, 0.0f);
     g.TimeOfDay = SecondsSinceMidnight;

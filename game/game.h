@@ -16,6 +16,5 @@ struct Game {
 // Seconds since local midnight, with the fraction: the seed of every new game.
 float SecondsSinceMidnight();
 
-// A game as the window is created: state all zero, the screen as built,
-// with sharp pictures too when the screen has more than one device pixel.
-void InitGame(Game &g, qreal scale = 1);
+// A game as the window is created: state all zero, the screen as built.
+void InitGame(Game &g);

@@ -188,7 +188,8 @@ class TestDraw : public QObject {
     void sharpPicturesFollowEveryDrawing()
     {
         QFETCH(qreal, ratio);
-        InitGame(*G, ratio);
+        InitGame(*G);
+        SetSharpRatio(G->View, ratio);
         Reseed(G->Rnd, 7.0f);
         QCOMPARE(G->View.Boxes[0].Sharp.width(), qCeil(30 * ratio));
         auto mismatch = [this] {
@@ -228,7 +229,8 @@ class TestDraw : public QObject {
     void aChangeOfRatioRedrawsOnlyTheSharpPictures()
     {
         auto dense = std::make_unique<Game>();
-        InitGame(*dense, 2);
+        InitGame(*dense);
+        SetSharpRatio(dense->View, 2);
         auto play = [](Game &g) {
             Reseed(g.Rnd, 99.5f);
             DrawBall(g.View, 3, 1);

@@ -94,7 +94,7 @@ class TestHiDpi : public QObject {
         Screen before = w.G.View;
 
         w.move(screens[1]->geometry().topLeft() + QPoint(40, 40));
-        QTRY_COMPARE(w.ArtRatio, 2.0);
+        QTRY_COMPARE(w.Picture1->cursor().pixmap().devicePixelRatio(), 2.0);
         QCOMPARE(w.grab().toImage().size(), QSize(608, 826));
         for (int16_t b = 0; b < BoxCount; b++) {
             const Box &box = w.G.View.Boxes[b];
@@ -114,7 +114,7 @@ class TestHiDpi : public QObject {
         QVERIFY(w.windowIcon().availableSizes().contains(QSize(64, 64)));
 
         w.move(screens[0]->geometry().topLeft() + QPoint(40, 40));
-        QTRY_COMPARE(w.ArtRatio, 1.0);
+        QTRY_COMPARE(w.Picture1->cursor().pixmap().devicePixelRatio(), 1.0);
         QVERIFY(w.G.View.Boxes[10].Sharp.isNull());
         QCOMPARE(w.Picture1->cursor().hotSpot(), QPoint(12, 1));
         QCOMPARE(w.windowIcon().availableSizes(), QList<QSize>({QSize(16, 16), QSize(32, 32)}));

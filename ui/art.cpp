@@ -2,9 +2,6 @@
 // scripts/draw-art.py draws for each size.
 #include "ui/art.h"
 
-#include "ui/draw.h"
-#include "ui/form1.h"
-
 #include <QGuiApplication>
 #include <QtMath>
 
@@ -65,17 +62,4 @@ QIcon WindowIcon(qreal ratio)
         icon.addPixmap(dense);
     }
     return icon;
-}
-
-void FollowRatio(Form1 &w)
-{
-    const qreal ratio = w.devicePixelRatioF();
-    if (ratio == w.ArtRatio)
-        return;
-    w.ArtRatio = ratio;
-    SetSharpRatio(w.G.View, ratio);
-    w.Picture1->SetPixmap(ArtAt("smile", ratio));
-    w.Picture1->setCursor(HandCursor(ratio));
-    w.setWindowIcon(WindowIcon(ratio));
-    w.Sync();
 }

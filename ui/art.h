@@ -1,13 +1,10 @@
-// The window's art at the screen's device pixel ratio: the smile, the hand
-// cursor and the icon, drawn for the device size, and the window following a
-// move to a screen of another ratio.
+// The window's art at any device pixel ratio: the smile, the hand cursor and
+// the icon, drawn for the device size.
 #pragma once
 
 #include <QCursor>
 #include <QIcon>
 #include <QPixmap>
-
-class Form1;
 
 // The art "smile", "hand" or "icon" of the 32-pixel design, 32 x ratio device
 // pixels large and carrying that ratio. Art is drawn at 32, 40, 48, 56, 64,
@@ -18,7 +15,3 @@ QPoint HandHotSpot(int size);
 QCursor HandCursor(qreal ratio);
 // The two images of the design, and on a dense screen one at device size.
 QIcon WindowIcon(qreal ratio);
-
-// Draws the sharp pictures and the art anew when the window's device pixel
-// ratio is not the one they were drawn for; the board stays as it is.
-void FollowRatio(Form1 &w);

@@ -8,6 +8,7 @@
 #include "ui/access.h"
 #include "ui/account.h"
 #include "ui/art.h"
+#include "ui/draw.h"
 #include "ui/keys.h"
 
 #include <QAccessible>
@@ -110,7 +111,7 @@ PictureBox *Form1::MakeBox(int16_t box, int x, int y)
 Form1::Form1()
 {
     InstallAccessibility(); // before any box's interface is asked for and cached
-    InitGame(G, devicePixelRatioF());
+    InitGame(G);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(304, 413);
@@ -171,15 +172,30 @@ Form1::Form1()
     connect(&Timer1, &QTimer::timeout, this, &Form1::Tick);
     Form_Load(G);
     Sync();
-    FollowRatio(*this); // the smile, the cursor and the icon
+    FollowRatio(); // the sharp pictures, the smile, the cursor and the icon
     Timer1.start();
 }
 
 bool Form1::event(QEvent *e)
 {
     if (e->type() == QEvent::ScreenChangeInternal || e->type() == QEvent::Show)
-        FollowRatio(*this);
+        FollowRatio();
     return QWidget::event(e);
+}
+
+// Draws the sharp pictures and the art anew when the window's device pixel
+// ratio is not the one they were drawn for; the board stays as it is.
+void Form1::FollowRatio()
+{
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == ArtRatio)
+        return;
+    ArtRatio = ratio;
+    SetSharpRatio(G.View, ratio);
+    Picture1->SetPixmap(ArtAt("smile", ratio));
+    Picture1->setCursor(HandCursor(ratio));
+    setWindowIcon(WindowIcon(ratio));
+    Sync();
 }
 
 void Form1::Tick()

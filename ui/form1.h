@@ -52,7 +52,6 @@ class Form1 : public QWidget {
     QWidget *Line[10]; // Line1..Line9; element 0 unused
     QTimer Timer1;
     int16_t NamedAs[84]; // what each box's accessible name last said
-    qreal ArtRatio = 0;  // the device pixel ratio the pictures are drawn for
     QString Account;     // what the last press did, as a screen reader says it
 
     // Brings the widgets up to date with the screen model after an event.
@@ -83,9 +82,11 @@ class Form1 : public QWidget {
     PictureBox *MakeBox(int16_t box, int x, int y);
     void UpdateNames();
     PictureBox *BoxWidget(int16_t box) const;
+    void FollowRatio();
     void ShowRing(bool shown);
     QRect RingRect() const; // the box the focus ring goes around, or null
 
+    qreal ArtRatio = 0;    // the device pixel ratio the pictures are drawn for
     int16_t FocusCell = 0; // the board's cell that had the focus last
     bool Ring = false;     // the keyboard focus is drawn
     QRect RingAround;      // the box it was last drawn around

@@ -14,12 +14,12 @@ QImage SharpImage(qreal scale)
     return im;
 }
 
-void InitScreen(Screen &s, qreal scale)
+void InitScreen(Screen &s)
 {
     for (Box &b : s.Boxes) {
         b.Image = QImage(BoxSize, BoxSize, QImage::Format_RGB32);
         b.Image.fill(qRgb(0, 0, 0));
-        b.Sharp = SharpImage(scale);
+        b.Sharp = QImage();
         b.Under = b.Over = -1;
         b.LineCount = 0;
         b.FillColor = qRgb(0, 0, 0);

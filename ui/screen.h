@@ -50,8 +50,9 @@ struct Screen {
     bool LabelsChanged; // a caption or an end-screen visibility changed
 };
 
-// The model as the window is built: black boxes, all shown, end screen hidden.
-void InitScreen(Screen &s, qreal scale = 1);
+// The model as the window is built: black boxes, all shown, end screen
+// hidden; no sharp pictures until the window knows its device pixel ratio.
+void InitScreen(Screen &s);
 // A black sharp picture for a box at the given device pixel ratio; null at 1
 // and below, where the exact picture is shown as it is.
 QImage SharpImage(qreal scale);
