@@ -18,7 +18,6 @@ int main(int, char **argv)
         Form1 w;
         FitWindowToPlatform(&w);
         w.show();
-        w.activateWindow();
         status = app.exec();
     }
     EndProgram(status);

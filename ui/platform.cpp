@@ -213,6 +213,9 @@ void FitWindowToPlatform(QWidget *window)
 #if QUINTET_XCB
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         KeepOffTaskbar(window);
+        // Asked for as the window maps: openbox gives a window off the
+        // taskbar the focus only when asked.
+        window->activateWindow();
         qApp->installNativeEventFilter(watch);
     }
 #endif
