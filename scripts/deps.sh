@@ -26,8 +26,10 @@ need_packages() {
     apt_get install "${missing[@]}"
 }
 
-# The real window under X11 and weston, and the install checks.
-DESKTOP_TEST_PACKAGES=(xvfb xauth xdotool imagemagick libxfixes-dev desktop-file-utils appstream dpkg-dev file weston x11-utils)
+# The real window under X11 (with no window manager and under openbox) and
+# weston, and the install checks.
+DESKTOP_TEST_PACKAGES=(xvfb xauth xdotool imagemagick libxfixes-dev desktop-file-utils appstream dpkg-dev file weston x11-utils
+    openbox)
 # What the game wants beside its libraries: its font and the Wayland plugin.
 PLAY_PACKAGES=(fonts-dejavu-core qt6-wayland)
 # The tools of the package checks.

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Plays the real quintet binary as a person would: real clicks (xdotool), and
 # the window's pixels read back (ImageMagick's import). Under X11 it plays in
-# Xvfb a whole game, and checks the ends without a display and with the window
-# destroyed from outside; with --wayland it plays under weston nested in Xvfb
-# and works the title bar and the compositor's shortcuts.
+# Xvfb a whole game, and checks the ends without a display or its plugin, the
+# window's manners, an unmap and the end with the window destroyed from
+# outside, then openbox's focus, placement, minimise and alt+F4; with
+# --wayland it plays under weston nested in Xvfb, works the title bar and the
+# compositor's shortcuts, and closes the game ten times beside two busy loops.
 # Usage: e2e_window.sh [--wayland] BINARY [SCREENSHOT.png]
 # With a second argument it also saves a picture of a game in progress.
 set -euo pipefail
@@ -12,8 +14,9 @@ wayland=0
 bin=$(realpath "$1")
 shot=${2:-}
 work=$(mktemp -d)
+busy=()
 cleanup() {
-    kill "${app:-}" "${weston:-}" "${xvfb:-}" 2>/dev/null || true
+    kill "${app:-}" "${busy[@]}" "${openbox:-}" "${weston:-}" "${xvfb:-}" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -41,20 +44,47 @@ ended_with() {
     app=""
     [ "$status" = "$1" ] || fail "the game ended with status $status"
 }
+# After an action at time $1 (date +%s%N), named $2: the game ends within a
+# second, with status 0.
+ends_within_a_second() {
+    local ms
+    while running && [ $(($(date +%s%N) - $1)) -lt 10000000000 ]; do sleep 0.02; done
+    ms=$((($(date +%s%N) - $1) / 1000000))
+    running && fail "$2: the game still runs 10 s later"
+    [ $ms -le 1000 ] || fail "$2: the game ended only after $ms ms"
+    slowest=$((ms > ${slowest:-0} ? ms : ${slowest:-0}))
+    ended_with 0
+}
 
-# Without a display: one line that names what is missing, and status 1.
+# Without a display, or without the platform plugin asked for: one line that
+# names what is missing, and status 1. The game runs in a clean environment
+# (nothing of the caller's desktop session, only the sanitizers' options) and
+# against a time limit.
 if [ $wayland = 0 ]; then
-    status=0
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin" >"$work/out" 2>&1 || status=$?
-    [ "$status" = 1 ] && [ "$(wc -l <"$work/out")" = 1 ] && grep -q 'DISPLAY and WAYLAND_DISPLAY are unset' "$work/out" ||
-        fail "without a display: status $status, $(cat "$work/out")"
     n=200
     while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-    status=0
-    env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:$n "$bin" >"$work/out" 2>&1 || status=$?
-    [ "$status" = 1 ] && [ "$(cat "$work/out")" = "quintet: cannot open the display (DISPLAY=:$n, WAYLAND_DISPLAY=unset)" ] ||
-        fail "with an X display that is not there: status $status, $(cat "$work/out")"
-    echo "ok: one line and status 1 without a display"
+    # A Qt with its X11 plugin alone, as where qt6-wayland is not installed.
+    mkdir -p "$work/x11only/plugins/platforms"
+    cp "$bin" "$work/x11only/"
+    ln -s "$(qtpaths6 --plugin-dir)/platforms/libqxcb.so" "$work/x11only/plugins/platforms/"
+    printf '[Paths]\nPlugins=%s\n' "$work/x11only/plugins" >"$work/x11only/qt.conf"
+    sanitizers=()
+    for v in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do [ -n "${!v:-}" ] && sanitizers+=("$v=${!v}"); done
+    unset_line="quintet: no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset"
+    while IFS='|' read -r binary vars want; do
+        status=0
+        # shellcheck disable=SC2086 # the assignments are words of their own
+        timeout 20 env -i PATH="$PATH" "${sanitizers[@]}" $vars "$binary" >"$work/out" 2>&1 || status=$?
+        [ "$status" = 1 ] && [ "$(cat "$work/out")" = "$want" ] || fail "with '$vars': status $status, $(cat "$work/out")"
+    done <<END
+$bin||$unset_line
+$bin|DISPLAY=|$unset_line
+$bin|DISPLAY= WAYLAND_DISPLAY=|$unset_line
+$bin|DISPLAY=:$n|quintet: cannot open the display (DISPLAY=:$n, WAYLAND_DISPLAY=unset)
+$bin|DISPLAY=:$n QT_QPA_PLATFORM=nosuchplatform|quintet: no Qt platform plugin "nosuchplatform" (QT_QPA_PLATFORM=nosuchplatform)
+$work/x11only/quintet|WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=wayland|quintet: no Qt platform plugin "wayland" (QT_QPA_PLATFORM=wayland): install the package qt6-wayland
+END
+    echo "ok: one line and status 1 without a display or its platform plugin"
 fi
 
 exec 3>"$work/display"
@@ -106,6 +136,16 @@ if [ $wayland = 0 ]; then
     class=$(xprop -id "$wid" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
     [ -n "$want" ] && [ "$class" = "$want" ] || fail "WM_CLASS class '$class', desktop entry StartupWMClass '$want'"
     echo "ok: WM_CLASS class $class, as in the desktop entry"
+    # A normal top-level window, transient for nothing, off the taskbar before
+    # any window manager maps it; one size, and a close button alone.
+    props=$(xprop -id "$wid" _NET_WM_WINDOW_TYPE WM_TRANSIENT_FOR _NET_WM_STATE WM_NORMAL_HINTS _MOTIF_WM_HINTS)
+    for want in '_NET_WM_WINDOW_TYPE(ATOM) = _NET_WM_WINDOW_TYPE_NORMAL' 'WM_TRANSIENT_FOR:  not found.' \
+        '_NET_WM_STATE(ATOM) = _NET_WM_STATE_SKIP_TASKBAR' 'minimum size: 304 by 413' 'maximum size: 304 by 413' \
+        '_MOTIF_WM_HINTS(_MOTIF_WM_HINTS) = 0x3, 0x26,'; do
+        grep -qF "$want" <<<"$props" || fail "no '$want' among the window's properties: $props"
+    done
+    until_true 5 eval '[ "$(xdotool getwindowfocus)" = "$wid" ]' || fail "the window does not take the focus"
+    echo "ok: a normal window off the taskbar, of one size, with the focus"
 fi
 # Colours of the given points in the last grab, one hex triple a line.
 pixels() {
@@ -315,31 +355,57 @@ if [ $wayland = 1 ]; then
     echo "ok: the hand and the tooltip over the smile"
 
     # What the compositor was told: title, app id, the least size and no largest
-    # (the game keeps its size itself), the hot spot.
+    # (the game keeps its size itself) from the first, the hot spot.
     for want in 'set_title("Quintet")' 'set_app_id("io.github.quintet.Quintet")' 'set_min_size(304, 413)' \
         'set_max_size(0, 0)' 'set_cursor(.*, 12, 1)'; do
         grep -q "xdg_toplevel@[0-9]*\.$want\|wl_pointer@[0-9]*\.$want" "$work/app.log" || fail "never sent: $want"
     done
+    grep -q 'set_max_size(304, 413)' "$work/app.log" && fail "a largest size was sent"
     echo "ok: title, app id, sizes and hot spot as sent to the compositor"
 
     title_button close
     ended_with 0
     echo "ok: the close button ends the game"
 
-    # At ratio 2 the hand is drawn at 64 pixels, and the compositor takes its
-    # hot spot in the cursor surface's logical pixels: still (12, 1).
-    WAYLAND_DEBUG=client QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=quintet "$bin" >"$work/app.log" 2>&1 &
-    app=$!
-    shown() { find_window && [ "$rw" -gt 304 ]; }
-    until_true 30 shown || fail "the window at ratio 2 never appeared"
-    hot() { xdotool mousemove $((rx + 48)) $((ry + 48)) sleep 0.1 mousemove $((rx + 50)) $((ry + 50)) && sleep 0.2 &&
-        grep -q 'wl_pointer@[0-9]*\.set_cursor(.*, 12, 1)' "$work/app.log"; }
-    until_true 10 hot || fail "at ratio 2 the hand's hot spot was sent as $(grep -o 'set_cursor(.*)' "$work/app.log" | tail -n 1)"
-    grep -q 'wl_pointer@[0-9]*\.set_cursor(.*, 24, 2)' "$work/app.log" && fail "a hot spot in device pixels"
-    kill "$app"
-    wait "$app" 2>/dev/null || true
-    app=""
-    echo "ok: at ratio 2 the hand's hot spot is (12, 1) in logical pixels"
+    # The hand's hot spot in the cursor surface's logical pixels: at ratio 2
+    # the 64-pixel hand has buffer scale 2, and the fingertip is at (12, 1); at
+    # 1.5 the 48-pixel hand has scale 1 (a Wayland scale is whole), and the
+    # fingertip at (18.4, 1.5) is in pixel (18, 1).
+    for want in "2 12 1" "1.5 18 1"; do
+        read -r ratio hx hy <<<"$want"
+        WAYLAND_DEBUG=client QT_SCALE_FACTOR=$ratio QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=quintet "$bin" \
+            >"$work/app.log" 2>&1 &
+        app=$!
+        # This window, not the last one still fading: its own width.
+        shown() { find_window && [ "$rw" = "$(awk "BEGIN { print int(304 * $ratio) }")" ]; }
+        until_true 30 shown || fail "the window at ratio $ratio never appeared"
+        hot() { shown && xdotool mousemove $((rx + 48)) $((ry + 48)) sleep 0.1 mousemove $((rx + 50)) $((ry + 50)) &&
+            sleep 0.2 && grep -q "wl_pointer@[0-9]*\.set_cursor(.*, $hx, $hy)" "$work/app.log"; }
+        until_true 10 hot ||
+            fail "at ratio $ratio the hand's hot spot was sent as $(grep -o 'set_cursor(.*)' "$work/app.log" | tail -n 1)"
+        [ "$ratio" = 2 ] && grep -q 'wl_pointer@[0-9]*\.set_cursor(.*, 24, 2)' "$work/app.log" && fail "a hot spot in device pixels"
+        kill "$app"
+        wait "$app" 2>/dev/null || true
+        app=""
+        echo "ok: at ratio $ratio the hand's hot spot is ($hx, $hy) in the cursor surface's pixels"
+    done
+
+    # Ten closes by the close button, with two busy loops beside the game:
+    # each ends it within a second. The sanitizers' leak check, which every
+    # other end in these runs makes, takes most of a second itself on a busy
+    # machine: the game's own end is timed without it.
+    for _ in 1 2; do (while :; do :; done) & busy+=($!); done
+    for n in $(seq 10); do
+        ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0 QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=quintet \
+            "$bin" >"$work/app.log" 2>&1 &
+        app=$!
+        until_true 30 eval 'window_is 304x413 && layout' || fail "close $n: the window never appeared"
+        title_button close
+        ends_within_a_second "$(date +%s%N)" "close $n"
+    done
+    kill "${busy[@]}"
+    busy=()
+    echo "ok: ten closes beside two busy loops, each ending the game within a second (the slowest in $slowest ms)"
     echo "1 passed, 0 failed"
     exit 0
 fi
@@ -365,6 +431,15 @@ end_screen && fail "the end screen stayed"
 read_board
 [ "$(count_balls)" = 3 ] || fail "the new game shows $(count_balls) balls"
 echo "ok: the smile starts a new game"
+# Unmapped, as a minimise does, the game plays on; mapped again, it takes a move.
+viewable() { xwininfo -id "$wid" 2>/dev/null | grep -q IsViewable; }
+xdotool windowunmap "$wid"
+until_true 10 eval '! viewable' || fail "the window stays mapped"
+xdotool windowmap "$wid" 2>/dev/null || true
+until_true 10 viewable || fail "the game did not come back after an unmap"
+step_move
+arrived || fail "no move after an unmap"
+echo "ok: an unmap does not end the game"
 # Destroyed by another program, the window takes the game with it.
 xdotool windowclose "$wid"
 ended_with 0
@@ -419,4 +494,31 @@ if [ -n "${QUINTET_X_CURSOR:-}" ]; then
 elif [ -z "$shot" ]; then
     fail "no cursor reader in QUINTET_X_CURSOR (tests/x_cursor needs libxfixes-dev)"
 fi
+[ -n "$shot" ] && exit 0
+
+# Under openbox the window appears focused and in the middle of the screen
+# (openbox centres new windows); minimised and back, it plays on; and alt+F4,
+# which goes to the focused window, ends the game within a second.
+XDG_CONFIG_HOME=$work openbox --sm-disable >"$work/openbox.log" 2>&1 &
+openbox=$!
+until_true 10 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+QT_QPA_PLATFORM=xcb "$bin" >"$work/app.log" 2>&1 &
+app=$!
+until_true 10 find_wid || fail "under openbox the window never appeared"
+active() { [ "$(xprop -root _NET_ACTIVE_WINDOW | sed -n 's/.*# //p')" = "$(printf '0x%x' "$wid")" ]; }
+until_true 5 active || fail "under openbox the window is not focused"
+read -r x y <<<"$(xwininfo -id "$wid" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF } END { print x, y }')"
+[ $((x + 152)) = 640 ] && [ $((y + 206 - 512)) -le 20 ] && [ $((512 - y - 206)) -le 20 ] ||
+    fail "under openbox the window stands at ($x, $y), not in the middle"
+echo "ok: openbox focuses the window and centres it"
+xdotool windowminimize "$wid"
+until_true 10 eval '! viewable' || fail "openbox did not minimise the window"
+xdotool windowactivate "$wid"
+until_true 10 eval 'viewable && active' || fail "the game did not come back from a minimise"
+step_move
+arrived || fail "no move after a minimise"
+echo "ok: minimised and back, the game plays on"
+xdotool key alt+F4
+ends_within_a_second "$(date +%s%N)" "alt+F4 under openbox"
+echo "ok: alt+F4 ends the game"
 echo "1 passed, 0 failed"

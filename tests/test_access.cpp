@@ -174,6 +174,27 @@ class TestAccess : public QObject {
         QCOMPARE(Of(&w)->childAt(box40.center().x(), box40.center().y()), Of(w.Label5));
     }
 
+    // Maximised, the game stands in the middle of a larger window: the
+    // board's and the status bar's places move with their widgets.
+    void placesFollowTheGameInALargerWindow()
+    {
+        Form1 w;
+        w.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        w.resize(500, 600);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        for (QObject *c : w.children())
+            if (c->isWidgetType())
+                static_cast<QWidget *>(c)->move(static_cast<QWidget *>(c)->pos() + QPoint(98, 93));
+        QAccessibleInterface *board = Of(&w)->child(5), *bar = Of(&w)->child(11);
+        QCOMPARE(board->rect(), Of(w.Picture5[0])->rect() | Of(w.Picture5[80])->rect());
+        QCOMPARE(bar->rect(), Of(w.Line[7])->rect() | Of(w.Line[5])->rect());
+        QVERIFY(bar->rect().contains(Of(w.Label2)->rect()));
+        const QPoint c = Of(w.Picture5[40])->rect().center();
+        QCOMPARE(Of(&w)->childAt(c.x(), c.y()), board);
+        QCOMPARE(board->childAt(c.x(), c.y()), Of(w.Picture5[40]));
+    }
+
     void theCaptionsReadAsText()
     {
         Form1 w;

@@ -265,7 +265,7 @@ class TestForm1 : public QObject {
         QVERIFY(w.Label1->alignment() & Qt::AlignHCenter);
         QCOMPARE(w.Timer1.interval(), 300);
         QVERIFY(w.Timer1.isActive());
-        QVERIFY(w.windowFlags() & Qt::Tool);
+        QCOMPARE(w.windowType(), Qt::Window); // placed and focused as a top-level window
         QVERIFY(!(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QVERIFY(!w.windowIcon().isNull());
         QCOMPARE(w.windowIcon().availableSizes().size(), 2); // 16 and 32

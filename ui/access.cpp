@@ -4,10 +4,13 @@
 
 #include "ui/access_parts.h"
 #include "ui/form1.h"
+#include "ui/platform.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+#if QUINTET_XCB
 #include <xcb/xcb.h>
+#endif
 
 #include <cstdlib>
 
@@ -108,6 +111,7 @@ void SpeakAccount(QWidget *form, const QString &text)
 // 11 at ratio 2, which puts everything one device pixel off. X knows.
 static bool DeviceOrigin(const QWidget *window, QPoint &at)
 {
+#if QUINTET_XCB
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     // The offscreen platform answers too, with no connection.
     xcb_connection_t *c = x11 && window->windowHandle() ? x11->connection() : nullptr;
@@ -120,6 +124,11 @@ static bool DeviceOrigin(const QWidget *window, QPoint &at)
         at = QPoint(reply->dst_x, reply->dst_y);
     free(reply);
     return reply != nullptr;
+#else
+    Q_UNUSED(window);
+    Q_UNUSED(at);
+    return false;
+#endif
 }
 
 // Qt reports places in logical pixels; a screen reader's unit is the device
@@ -128,7 +137,7 @@ static bool DeviceOrigin(const QWidget *window, QPoint &at)
 QRect ScreenRect(const QWidget *w, const QRect &r)
 {
     const QScreen *screen = w->screen();
-    const bool scaled = screen && !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    const bool scaled = screen && !OnWayland();
     const qreal ratio = scaled ? screen->devicePixelRatio() : 1;
     const QWidget *window = w->window();
     const QPointF origin = screen ? QPointF(screen->geometry().topLeft()) : QPointF();

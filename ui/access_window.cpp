@@ -41,7 +41,12 @@ class BoardAccessible : public Grouping, public QAccessibleTableInterface {
     {
         return t == QAccessible::Name ? QStringLiteral("Board") : QString();
     }
-    QRect rect() const override { return Form ? ScreenRect(Form, QRect(8, 56, 286, 286)) : QRect(); }
+    QRect rect() const override
+    {
+        return Form && Form->Picture5[80]
+                   ? ScreenRect(Form, Form->Picture5[0]->geometry() | Form->Picture5[80]->geometry())
+                   : QRect();
+    }
     QAccessible::Role role() const override { return QAccessible::Table; }
     QAccessible::State state() const override
     {
@@ -96,7 +101,13 @@ class StatusAccessible : public Grouping {
     {
         return t == QAccessible::Name && Form ? Form->Label2->accessibleDescription() : QString();
     }
-    QRect rect() const override { return Form ? ScreenRect(Form, QRect(12, 348, 282, 58)) : QRect(); }
+    // The message's frame, from its top line to its bottom line; a window
+    // still being built has no lines to ask, and shows nothing.
+    QRect rect() const override
+    {
+        return Form && Form->isVisible() ? ScreenRect(Form, Form->Line[7]->geometry() | Form->Line[5]->geometry())
+                                         : QRect();
+    }
     QAccessible::Role role() const override { return QAccessible::StatusBar; }
     QAccessible::State state() const override
     {

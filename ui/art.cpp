@@ -2,7 +2,6 @@
 // scripts/draw-art.py draws for each size.
 #include "ui/art.h"
 
-#include <QGuiApplication>
 #include <QtMath>
 
 namespace {
@@ -40,14 +39,20 @@ QPoint HandHotSpot(int size)
     return QPoint(size * 49 / 128, size / 32);
 }
 
-QCursor HandCursor(qreal ratio)
+QCursor HandCursor(qreal ratio, bool wayland)
 {
-    // X takes the hot spot in the image's own pixels, whatever its ratio; a
-    // Wayland compositor takes it in the cursor surface's logical pixels.
-    const QPixmap p = ArtAt("hand", ratio);
+    // X takes the hot spot in the image's own pixels, whatever its ratio. A
+    // Wayland cursor surface has a whole buffer scale, the whole part of the
+    // pixmap's ratio in Qt 6.4, and takes the hot spot in its logical pixels,
+    // which Qt finds as hot spot x ratio / scale, rounded: so the pixmap
+    // carries the whole scale, and the hot spot is rounded here, once.
+    QPixmap p = ArtAt("hand", ratio);
     QPoint hot = HandHotSpot(p.width());
-    if (QGuiApplication::platformName() == QLatin1String("wayland"))
-        hot = QPoint(qRound(hot.x() / ratio), qRound(hot.y() / ratio));
+    if (wayland) {
+        const int scale = qMax(1, int(ratio));
+        p.setDevicePixelRatio(scale);
+        hot = QPoint(qRound(qreal(hot.x()) / scale), qRound(qreal(hot.y()) / scale));
+    }
     return QCursor(p, hot.x(), hot.y());
 }
 

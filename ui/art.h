@@ -2,6 +2,8 @@
 // the icon, drawn for the device size.
 #pragma once
 
+#include "ui/platform.h"
+
 #include <QCursor>
 #include <QIcon>
 #include <QPixmap>
@@ -12,6 +14,8 @@
 QPixmap ArtAt(const char *name, qreal ratio);
 // The pixel of a hand of the given size that the fingertip points with.
 QPoint HandHotSpot(int size);
-QCursor HandCursor(qreal ratio);
+// The hand for the platform: on Wayland its hot spot in the cursor surface's
+// logical pixels.
+QCursor HandCursor(qreal ratio, bool wayland = OnWayland());
 // The two images of the design, and on a dense screen one at device size.
 QIcon WindowIcon(qreal ratio);

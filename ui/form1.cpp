@@ -112,7 +112,9 @@ Form1::Form1()
 {
     InstallAccessibility(); // before any box's interface is asked for and cached
     InitGame(G);
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+    // A normal top-level window, which window managers place and focus; with
+    // a title and a close button only. Off the taskbar: FitWindowToPlatform.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(304, 413);
     setWindowTitle(QStringLiteral("Quintet"));
@@ -361,8 +363,7 @@ void Form1::Sync()
         end[i]->setVisible(G.View.EndVisible[i]);
 }
 
-// A tool window does not count when Qt decides to quit on the last window
-// closed, so closing this one ends the program itself.
+// Closing the window ends the event loop, and with it the program.
 void Form1::closeEvent(QCloseEvent *e)
 {
     e->accept();

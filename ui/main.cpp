@@ -13,8 +13,12 @@ int main(int, char **argv)
     DisplayOpened();
     app.setApplicationName(QStringLiteral("Quintet"));
     app.setDesktopFileName(QStringLiteral("io.github.quintet.Quintet"));
-    Form1 w;
-    w.show();
-    FitWindowToPlatform(&w);
-    return app.exec();
+    int status;
+    {
+        Form1 w;
+        FitWindowToPlatform(&w);
+        w.show();
+        status = app.exec();
+    }
+    EndProgram(status);
 }

@@ -1,16 +1,33 @@
-// A fixed-size window under X11 and under a Wayland compositor, and clear ends
-// when there is no display or the window is destroyed by another program.
+// A fixed-size window under X11 and under a Wayland compositor, clear ends
+// when there is no display or the window is destroyed by another program, and
+// an end that does not wait for Qt's teardown.
 #include "ui/platform.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QEvent>
+#include <QMutex>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
-#include <xcb/xproto.h>
+#include <cstring>
+#if QUINTET_XCB
+#include <xcb/xcb.h>
+#endif
+
+// The sanitizers' leak check, which a program that ends with _Exit must ask for.
+#if defined(__SANITIZE_ADDRESS__)
+#define QUINTET_LEAK_CHECK 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUINTET_LEAK_CHECK 1
+#endif
+#endif
+#ifdef QUINTET_LEAK_CHECK
+#include <sanitizer/lsan_interface.h>
+#endif
 
 namespace {
 
@@ -22,23 +39,65 @@ struct HeldMessage {
     const char *Category; // a category's name lives as long as the program
     QString Text;
 };
-QList<HeldMessage> Held; // Qt's messages while the display opens
+// Qt's messages while the display opens; Qt's other threads may add to them.
+QMutex HeldLock;
+QList<HeldMessage> Held;
 
-// Qt ends a failed connection with qFatal, an abort and a word on reinstalling;
-// the player needs one line on which display could not be opened. What Qt says
-// before is held back until the display is open.
+// The platform plugin that Qt said it could not find, or empty.
+QByteArray MissingPlugin()
+{
+    const QString notFound = QStringLiteral("Could not find the Qt platform plugin \"");
+    const QMutexLocker lock(&HeldLock);
+    for (const HeldMessage &m : Held)
+        if (m.Text.startsWith(notFound))
+            return m.Text.section(u'"', 1, 1).toLocal8Bit();
+    return {};
+}
+
+// Qt ends a failed start with qFatal, an abort and a word on reinstalling; the
+// player needs one line on what is missing: a platform plugin, or a display
+// that could not be opened. What Qt says before is held back until the
+// display is open.
 void ReportDisplayFailure(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type != QtFatalMsg) {
+        const QMutexLocker lock(&HeldLock);
         Held.append({type, context.category, message});
         return;
     }
-    const QByteArray x = qgetenv("DISPLAY"), w = qgetenv("WAYLAND_DISPLAY");
-    std::fprintf(stderr, "quintet: cannot open the display (DISPLAY=%s, WAYLAND_DISPLAY=%s)\n",
-                 x.isEmpty() ? "unset" : x.constData(), w.isEmpty() ? "unset" : w.constData());
+    const QByteArray x = qgetenv("DISPLAY"), w = qgetenv("WAYLAND_DISPLAY"), plugin = MissingPlugin();
+    if (!plugin.isEmpty())
+        std::fprintf(stderr, "quintet: no Qt platform plugin \"%s\" (QT_QPA_PLATFORM=%s)%s\n", plugin.constData(),
+                     qgetenv("QT_QPA_PLATFORM").constData(),
+                     plugin.startsWith("wayland") ? ": install the package qt6-wayland" : "");
+    else
+        std::fprintf(stderr, "quintet: cannot open the display (DISPLAY=%s, WAYLAND_DISPLAY=%s)\n",
+                     x.isEmpty() ? "unset" : x.constData(), w.isEmpty() ? "unset" : w.constData());
     std::fflush(stderr);
     std::_Exit(1);
 }
+
+#if QUINTET_XCB
+// A normal top-level window, which window managers place and focus as such,
+// kept off the taskbar: _NET_WM_STATE_SKIP_TASKBAR before the window is mapped
+// (Qt adds its own states to it when it maps the window).
+void KeepOffTaskbar(QWidget *window)
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *c = x11 ? x11->connection() : nullptr;
+    if (!c)
+        return;
+    auto atom = [c](const char *name) {
+        xcb_intern_atom_reply_t *r =
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr);
+        const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+        free(r);
+        return a;
+    };
+    const xcb_atom_t state = atom("_NET_WM_STATE"), skip = atom("_NET_WM_STATE_SKIP_TASKBAR");
+    xcb_change_property(c, XCB_PROP_MODE_APPEND, xcb_window_t(window->winId()), state, XCB_ATOM_ATOM, 32, 1, &skip);
+}
+#endif
 
 // Watches the top-level window for what each platform needs:
 // - Wayland: a maximised or full-screen window must take the size the
@@ -74,6 +133,7 @@ class PlatformWatch : public QObject, public QAbstractNativeEventFilter {
 
     bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
     {
+#if QUINTET_XCB
         if (type != "xcb_generic_event_t")
             return false;
         auto *event = static_cast<xcb_generic_event_t *>(message);
@@ -82,6 +142,10 @@ class PlatformWatch : public QObject, public QAbstractNativeEventFilter {
         auto *destroyed = static_cast<xcb_destroy_notify_event_t *>(message);
         if (Window->windowHandle() && destroyed->window == Window->windowHandle()->winId())
             QCoreApplication::quit();
+#else
+        Q_UNUSED(type);
+        Q_UNUSED(message);
+#endif
         return false;
     }
 
@@ -107,7 +171,8 @@ class PlatformWatch : public QObject, public QAbstractNativeEventFilter {
 
 void CheckDisplay()
 {
-    // Only the desktop platforms need a display; a test's offscreen one does not.
+    // Only the desktop platforms need a display; a test's offscreen one does
+    // not. A variable set but empty names no display either.
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     const bool desktop = platform.isEmpty() || platform.startsWith("xcb") || platform.startsWith("wayland");
     if (desktop && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
@@ -120,21 +185,52 @@ void CheckDisplay()
 void DisplayOpened()
 {
     qInstallMessageHandler(QtHandler);
-    for (const HeldMessage &m : Held)
+    QList<HeldMessage> held;
+    {
+        const QMutexLocker lock(&HeldLock);
+        held.swap(Held);
+    }
+    for (const HeldMessage &m : held)
         QtHandler(m.Type, QMessageLogContext(nullptr, 0, nullptr, m.Category), m.Text);
-    Held.clear();
+}
+
+bool OnWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 void FitWindowToPlatform(QWidget *window)
 {
     auto *watch = new PlatformWatch(window);
-    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+    if (OnWayland()) {
         window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         window->installEventFilter(watch);
         for (QWidget *w : window->findChildren<QWidget *>())
             if (!w->toolTip().isEmpty())
                 w->installEventFilter(watch);
-    } else if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        return;
+    }
+#if QUINTET_XCB
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        KeepOffTaskbar(window);
+        // Asked for as the window maps: openbox gives a window off the
+        // taskbar the focus only when asked.
+        window->activateWindow();
         qApp->installNativeEventFilter(watch);
     }
+#endif
+}
+
+// Nothing is lost: the game saves nothing, and the window is already gone.
+// Qt's Wayland teardown waits for its event thread, which can sit in
+// wl_display_read_events for good; the server cleans up after a client that
+// ends, on X11 as on Wayland.
+void EndProgram(int status)
+{
+    std::fflush(nullptr);
+#ifdef QUINTET_LEAK_CHECK
+    // What is unreachable now is lost; what Qt still holds is not.
+    __lsan_do_leak_check();
+#endif
+    std::_Exit(status);
 }
