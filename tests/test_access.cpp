@@ -4,8 +4,7 @@
 #include "game/endgame.h"
 #include "game/newgame.h"
 #include "game/turn.h"
-#include "ui/access.h"
-#include "ui/account.h"
+#include "ui/access/access.h"
 #include "ui/draw.h"
 #include "ui/form1.h"
 

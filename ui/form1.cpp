@@ -5,8 +5,6 @@
 #include "game/newgame.h"
 #include "game/timer.h"
 #include "game/turn.h"
-#include "ui/access.h"
-#include "ui/account.h"
 #include "ui/art.h"
 #include "ui/draw.h"
 #include "ui/keys.h"
@@ -15,7 +13,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -37,42 +34,6 @@ void Fill(QWidget *w, QColor color)
     w->setAutoFillBackground(true);
 }
 } // namespace
-
-PictureBox::PictureBox(QWidget *parent, const Box *model, int16_t index)
-    : QWidget(parent), Index(index), Clickable(index <= 80), Model(model)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent, model != nullptr);
-}
-
-void PictureBox::SetPixmap(const QPixmap &pixmap)
-{
-    Pixmap = pixmap;
-    update();
-}
-
-void PictureBox::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    if (Model)
-        p.drawImage(0, 0, Model->Sharp.isNull() ? Model->Image : Model->Sharp);
-    else
-        p.drawPixmap(0, 0, Pixmap);
-}
-
-void PictureBox::mousePressEvent(QMouseEvent *e)
-{
-    if (e->button() == Qt::LeftButton)
-        Pressed = true;
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent *e)
-{
-    if (e->button() != Qt::LeftButton || !Pressed)
-        return;
-    Pressed = false;
-    if (rect().contains(e->position().toPoint()))
-        emit clicked();
-}
 
 QLabel *Form1::MakeLabel(int x, int y, int w, int h, QColor back, QColor text, qreal points, const QString &t)
 {
@@ -111,12 +72,13 @@ PictureBox *Form1::MakeBox(int16_t box, int x, int y)
 Form1::Form1()
 {
     InstallAccessibility(); // before any box's interface is asked for and cached
+    ReadWindow(this, &Reader);
     InitGame(G);
     // A normal top-level window, which window managers place and focus; with
     // a title and a close button only. Off the taskbar: FitWindowToPlatform.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(304, 413);
+    setFixedSize(GameWidth, GameHeight);
     setWindowTitle(QStringLiteral("Quintet"));
     Fill(this, Navy);
 
@@ -160,6 +122,15 @@ Form1::Form1()
     MakeLine(8, 12, 348, 12, 405, Olive);
     MakeLine(9, 8, 56, 296, 56, Yellow, 4);
 
+    Reader.Smile = Picture1;
+    Reader.Score = Label1;
+    Reader.Previews[0] = Picture4, Reader.Previews[1] = Picture3, Reader.Previews[2] = Picture2;
+    std::copy(std::begin(Picture5), std::end(Picture5), Reader.Cells);
+    Reader.EndScreen[0] = Label3, Reader.EndScreen[1] = Label4, Reader.EndScreen[2] = Label5;
+    Reader.EndScreen[3] = Label6, Reader.EndScreen[4] = Label7;
+    Reader.MessageFrame[0] = Line[7], Reader.MessageFrame[1] = Line[5];
+    Reader.Message = Label2;
+
     // The keyboard starts on the board's first cell; a click never moves it.
     installEventFilter(this);
     for (QWidget *w : findChildren<QWidget *>()) {
@@ -176,6 +147,12 @@ Form1::Form1()
     Sync();
     FollowRatio(); // the sharp pictures, the smile, the cursor and the icon
     Timer1.start();
+}
+
+// Readers stop asking for the parts before they go.
+Form1::~Form1()
+{
+    ReadWindow(this, nullptr);
 }
 
 bool Form1::event(QEvent *e)
@@ -219,7 +196,7 @@ void Form1::Press(int16_t box)
         Picture5_Click(G, box);
     if (listening) {
         Listen(G, after);
-        SpeakAccount(this, ::Account(G, before, after, box));
+        SpeakAccount(this, Reader, Account(G, before, after, box));
     }
     Sync();
 }

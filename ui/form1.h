@@ -3,44 +3,18 @@
 #pragma once
 
 #include "game/game.h"
+#include "ui/access/access.h"
+#include "ui/picturebox.h"
 
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
 
-// A box that shows a picture and reports a left click: a press and a release
-// on the box, as a button does.
-class PictureBox : public QWidget {
-    Q_OBJECT
-  public:
-    // The box number 0..83 of the model's box, or Smile with no model.
-    PictureBox(QWidget *parent, const Box *model, int16_t index);
-    void SetPixmap(const QPixmap &pixmap);
-
-    const int16_t Index;  // the box number, or Smile
-    const bool Clickable; // a cell box or the smile, not a preview
-
-  signals:
-    void clicked();
-
-  protected:
-    void paintEvent(QPaintEvent *) override;
-    // The form draws the keyboard focus around the box; the box stays as it is.
-    void focusInEvent(QFocusEvent *) override {}
-    void focusOutEvent(QFocusEvent *) override {}
-    void mousePressEvent(QMouseEvent *e) override;
-    void mouseReleaseEvent(QMouseEvent *e) override;
-
-  private:
-    const Box *Model; // the model's box, or null for a fixed pixmap
-    QPixmap Pixmap;
-    bool Pressed = false;
-};
-
 class Form1 : public QWidget {
     Q_OBJECT
   public:
     Form1();
+    ~Form1() override;
 
     Game G; // the game this window plays
     // Null until made: a screen reader may ask for the window's parts while
@@ -52,7 +26,7 @@ class Form1 : public QWidget {
     QWidget *Line[10]; // Line1..Line9; element 0 unused
     QTimer Timer1;
     int16_t NamedAs[84]; // what each box's accessible name last said
-    QString Account;     // what the last press did, as a screen reader says it
+    ReaderParts Reader;  // what a screen reader is shown of the window
 
     // Brings the widgets up to date with the screen model after an event.
     void Sync();

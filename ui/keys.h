@@ -3,12 +3,13 @@
 // a key makes.
 #pragma once
 
+#include "ui/picturebox.h"
+
 #include <QRegion>
 #include <Qt>
 #include <cstdint>
 
 // What a key asks for. The focus is a cell box 0..80, or Smile.
-constexpr int16_t Smile = -1;
 enum KeyAction : int16_t {
     KeyNothing,
     KeyFocus, // move the focus to the target cell

@@ -12,7 +12,8 @@ constexpr int16_t Picture3 = 82; // preview slot 2
 constexpr int16_t Picture2 = 83; // preview slot 3, rightmost
 constexpr int16_t BoxCount = 84;
 constexpr int BoxSize = 30;
-constexpr int16_t BurstLines = 100; // the lines of one burst
+constexpr int GameWidth = 304, GameHeight = 413; // the window's own size
+constexpr int16_t BurstLines = 100;              // the lines of one burst
 
 // One line of a burst, from (15, 15) to (X, Y), in its colour.
 struct Stroke {

@@ -1,16 +1,13 @@
-// The boxes and labels as a screen reader sees them. Qt gives a plain widget
-// no actions and a label no Text interface, and it reports places in logical
-// pixels, so each gets an interface of the game's own.
-#include "ui/access.h"
-#include "ui/access_parts.h"
-#include "ui/form1.h"
+// A box presses as a click does and a cell knows its place in the table; a
+// label reads its text, and the message shows only while it has one.
+#include "ui/access/widgets.h"
+
+#include "ui/access/frame.h"
+#include "ui/access/places.h"
+#include "ui/picturebox.h"
 
 #include <QFontMetrics>
-
-Form1 *FormOf(const QWidget *w)
-{
-    return w ? qobject_cast<Form1 *>(w->parentWidget()) : nullptr;
-}
+#include <QLabel>
 
 BoxAccessible::BoxAccessible(PictureBox *box) : QAccessibleWidget(box)
 {
@@ -35,7 +32,7 @@ QAccessible::Role BoxAccessible::role() const
 
 QAccessibleInterface *BoxAccessible::table() const
 {
-    auto *frame = dynamic_cast<FrameAccessible *>(QAccessible::queryAccessibleInterface(FormOf(Box())));
+    auto *frame = dynamic_cast<FrameAccessible *>(QAccessible::queryAccessibleInterface(Box()->window()));
     return Cell() >= 0 && frame ? frame->Board() : nullptr;
 }
 
@@ -75,11 +72,11 @@ QLabel *LabelAccessible::Label() const
     return static_cast<QLabel *>(widget());
 }
 
-// Asked each time, like a box's cell: the label exists before Label2 is set.
+// Asked each time: the label exists before the window's parts say which it is.
 bool LabelAccessible::IsMessage() const
 {
-    const Form1 *f = FormOf(Label());
-    return f && f->Label2 == Label();
+    const ReaderParts *p = PartsOf(Label());
+    return p && p->Message == Label();
 }
 
 QAccessible::Role LabelAccessible::role() const

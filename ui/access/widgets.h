@@ -1,36 +1,12 @@
-// The game's accessible objects, shared by the files that make them: the
-// frame, the board's table and the status bar (access_window.cpp), and the
-// boxes and labels (access_widgets.cpp).
+// The boxes and labels as a screen reader sees them. Qt gives a plain widget
+// no actions and a label no Text interface, and it reports places in logical
+// pixels, so each gets an interface of the game's own.
 #pragma once
 
 #include <QAccessibleWidget>
-#include <QPointer>
 
-class Form1;
 class PictureBox;
 class QLabel;
-
-// The window: a frame named by its title. Its children are the smile, the
-// score, the previews, the board, the end screen and the status bar; the
-// lines are decoration and left out.
-class FrameAccessible : public QAccessibleWidget {
-  public:
-    explicit FrameAccessible(Form1 *form);
-    ~FrameAccessible() override;
-    QAccessibleInterface *child(int index) const override;
-    int childCount() const override;
-    int indexOfChild(const QAccessibleInterface *child) const override;
-    QAccessibleInterface *childAt(int x, int y) const override;
-    QRect rect() const override;
-
-    QAccessibleInterface *Board() const;
-    QAccessibleInterface *Status() const;
-    QAccessibleInterface *Account() const;
-
-  private:
-    Form1 *Form() const;
-    QAccessible::Id BoardId, AccountId, StatusId; // objects without a widget of their own
-};
 
 // A box: a table cell on the board, a button for the smile, a graphic for
 // a preview. The clickable ones press as a click does.
@@ -89,10 +65,3 @@ class LabelAccessible : public QAccessibleWidget, public QAccessibleTextInterfac
     QLabel *Label() const;
     bool IsMessage() const;
 };
-
-// The form a widget belongs to, or null.
-Form1 *FormOf(const QWidget *w);
-// Where c stands among parent's children, or -1.
-int IndexOfChild(const QAccessibleInterface *parent, const QAccessibleInterface *c);
-// The first of a form's children under (x, y) in device pixels that shows.
-QAccessibleInterface *ShownChildAt(const QAccessibleInterface *parent, int x, int y);

@@ -1,9 +1,9 @@
 // The spoken account of a press. The game's own messages ("No Way!!!",
 // "Bonus!!!", "Game Over!") are spoken apart, so they are not repeated here.
-#include "ui/account.h"
+#include "ui/access/account.h"
 
 #include "game/game.h"
-#include "ui/access.h"
+#include "ui/access/names.h"
 
 #include <QHash>
 

@@ -1,9 +1,14 @@
 // The window as a screen reader sees it: a frame holding the board as a table
-// of 9 rows and 9 columns, and a status bar around the message. The table and
-// the status bar have no widget: they group the widgets that do.
-#include "ui/access.h"
-#include "ui/access_parts.h"
-#include "ui/form1.h"
+// of 9 rows and 9 columns, and a status bar around the message and the
+// account of the last press. The table, the status bar and the account have
+// no widget: they group the widgets that do, or speak for the window.
+#include "ui/access/frame.h"
+
+#include "ui/access/places.h"
+#include "ui/picturebox.h"
+
+#include <QHash>
+#include <QLabel>
 
 namespace {
 
@@ -12,19 +17,25 @@ QAccessibleInterface *Of(QWidget *w)
     return QAccessible::queryAccessibleInterface(w);
 }
 
-// The one part of both objects that is no widget: a form and its frame.
+// The windows whose parts a reader is shown.
+QHash<const QWidget *, const ReaderParts *> Windows;
+
+// What the objects that are no widget share: a window and its frame.
 class Grouping : public QAccessibleInterface {
   public:
-    explicit Grouping(Form1 *form) : Form(form) {}
-    bool isValid() const override { return Form; }
+    explicit Grouping(QWidget *window) : Window(window) {}
+    bool isValid() const override { return Window; }
     QObject *object() const override { return nullptr; }
-    QWindow *window() const override { return Form ? Form->windowHandle() : nullptr; }
-    QAccessibleInterface *parent() const override { return Form ? Of(Form) : nullptr; }
+    QWindow *window() const override { return Window ? Window->windowHandle() : nullptr; }
+    QAccessibleInterface *parent() const override { return Window ? Of(Window) : nullptr; }
     QAccessibleInterface *childAt(int x, int y) const override { return ShownChildAt(this, x, y); }
     void setText(QAccessible::Text, const QString &) override {}
 
   protected:
-    QPointer<Form1> Form;
+    // Null once the window has gone, or is going.
+    const ReaderParts *Parts() const { return Window ? PartsOf(Window) : nullptr; }
+    bool Shown() const { return Parts() && Window->isVisible(); }
+    QPointer<QWidget> Window;
 };
 
 // Rows and columns count from 0 here, as Qt's tables do; the names count from 1.
@@ -33,9 +44,9 @@ class BoardAccessible : public Grouping, public QAccessibleTableInterface {
     using Grouping::Grouping;
     QAccessibleInterface *child(int i) const override
     {
-        return Form && i >= 0 && i <= 80 ? Of(Form->Picture5[i]) : nullptr;
+        return Parts() && i >= 0 && i <= 80 ? Of(Parts()->Cells[i]) : nullptr;
     }
-    int childCount() const override { return Form ? 81 : 0; }
+    int childCount() const override { return Parts() ? 81 : 0; }
     int indexOfChild(const QAccessibleInterface *c) const override { return IndexOfChild(this, c); }
     QString text(QAccessible::Text t) const override
     {
@@ -43,15 +54,14 @@ class BoardAccessible : public Grouping, public QAccessibleTableInterface {
     }
     QRect rect() const override
     {
-        return Form && Form->Picture5[80]
-                   ? ScreenRect(Form, Form->Picture5[0]->geometry() | Form->Picture5[80]->geometry())
-                   : QRect();
+        const ReaderParts *p = Parts();
+        return p && p->Cells[80] ? ScreenRect(Window, p->Cells[0]->geometry() | p->Cells[80]->geometry()) : QRect();
     }
     QAccessible::Role role() const override { return QAccessible::Table; }
     QAccessible::State state() const override
     {
         QAccessible::State s;
-        s.invisible = !Form || !Form->isVisible() || !Form->Picture5[0]->isVisibleTo(Form);
+        s.invisible = !Shown() || !Parts()->Cells[0] || !Parts()->Cells[0]->isVisibleTo(Window);
         return s;
     }
     void *interface_cast(QAccessible::InterfaceType t) override
@@ -88,31 +98,32 @@ class BoardAccessible : public Grouping, public QAccessibleTableInterface {
 // status bar holds the message and the account of the last press.
 class StatusAccessible : public Grouping {
   public:
-    StatusAccessible(Form1 *form, QAccessible::Id account) : Grouping(form), AccountId(account) {}
+    StatusAccessible(QWidget *window, QAccessible::Id account) : Grouping(window), AccountId(account) {}
     QAccessibleInterface *child(int i) const override
     {
-        if (!Form)
+        if (!Parts())
             return nullptr;
-        return i == 0 ? Of(Form->Label2) : i == 1 ? QAccessible::accessibleInterface(AccountId) : nullptr;
+        return i == 0 ? Of(Parts()->Message) : i == 1 ? QAccessible::accessibleInterface(AccountId) : nullptr;
     }
-    int childCount() const override { return Form ? 2 : 0; }
+    int childCount() const override { return Parts() ? 2 : 0; }
     int indexOfChild(const QAccessibleInterface *c) const override { return IndexOfChild(this, c); }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name && Form ? Form->Label2->accessibleDescription() : QString();
+        return t == QAccessible::Name && Parts() && Parts()->Message ? Parts()->Message->accessibleDescription()
+                                                                     : QString();
     }
     // The message's frame, from its top line to its bottom line; a window
     // still being built has no lines to ask, and shows nothing.
     QRect rect() const override
     {
-        return Form && Form->isVisible() ? ScreenRect(Form, Form->Line[7]->geometry() | Form->Line[5]->geometry())
-                                         : QRect();
+        const QWidget *const *frame = Parts() ? Parts()->MessageFrame : nullptr;
+        return Shown() && frame[1] ? ScreenRect(Window, frame[0]->geometry() | frame[1]->geometry()) : QRect();
     }
     QAccessible::Role role() const override { return QAccessible::StatusBar; }
     QAccessible::State state() const override
     {
         QAccessible::State s;
-        s.invisible = !Form || !Form->isVisible();
+        s.invisible = !Shown();
         return s;
     }
 
@@ -127,7 +138,7 @@ class AccountAccessible : public Grouping {
     using Grouping::Grouping;
     QAccessibleInterface *parent() const override
     {
-        auto *frame = Form ? dynamic_cast<FrameAccessible *>(Of(Form)) : nullptr;
+        auto *frame = Window ? dynamic_cast<FrameAccessible *>(Of(Window)) : nullptr;
         return frame ? frame->Status() : nullptr;
     }
     QAccessibleInterface *child(int) const override { return nullptr; }
@@ -135,25 +146,29 @@ class AccountAccessible : public Grouping {
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name && Form ? Form->Account : QString();
+        return t == QAccessible::Name && Parts() ? Parts()->Account : QString();
     }
-    QRect rect() const override { return Form ? ScreenRect(Form->Label2, Form->Label2->rect()) : QRect(); }
+    QRect rect() const override
+    {
+        const QLabel *message = Parts() ? Parts()->Message : nullptr;
+        return message ? ScreenRect(message, message->rect()) : QRect();
+    }
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override
     {
         QAccessible::State s;
-        s.invisible = !Form || !Form->isVisible() || Form->Account.isEmpty();
+        s.invisible = !Shown() || Parts()->Account.isEmpty();
         return s;
     }
 };
 
 } // namespace
 
-FrameAccessible::FrameAccessible(Form1 *form)
-    : QAccessibleWidget(form, QAccessible::Window),
-      BoardId(QAccessible::registerAccessibleInterface(new BoardAccessible(form))),
-      AccountId(QAccessible::registerAccessibleInterface(new AccountAccessible(form))),
-      StatusId(QAccessible::registerAccessibleInterface(new StatusAccessible(form, AccountId)))
+FrameAccessible::FrameAccessible(QWidget *window)
+    : QAccessibleWidget(window, QAccessible::Window),
+      BoardId(QAccessible::registerAccessibleInterface(new BoardAccessible(window))),
+      AccountId(QAccessible::registerAccessibleInterface(new AccountAccessible(window))),
+      StatusId(QAccessible::registerAccessibleInterface(new StatusAccessible(window, AccountId)))
 {}
 
 FrameAccessible::~FrameAccessible()
@@ -163,10 +178,6 @@ FrameAccessible::~FrameAccessible()
             QAccessible::deleteAccessibleInterface(id);
 }
 
-Form1 *FrameAccessible::Form() const
-{
-    return static_cast<Form1 *>(widget());
-}
 QAccessibleInterface *FrameAccessible::Board() const
 {
     return QAccessible::accessibleInterface(BoardId);
@@ -183,15 +194,16 @@ QAccessibleInterface *FrameAccessible::Account() const
 // In reading order: the top bar, the board, the end screen, the message.
 QAccessibleInterface *FrameAccessible::child(int i) const
 {
-    Form1 *f = Form();
-    QWidget *top[] = {f->Picture1, f->Label1, f->Picture4, f->Picture3, f->Picture2};
-    QWidget *end[] = {f->Label3, f->Label4, f->Label5, f->Label6, f->Label7};
+    const ReaderParts *p = PartsOf(widget());
+    if (!p)
+        return nullptr;
+    QWidget *top[] = {p->Smile, p->Score, p->Previews[0], p->Previews[1], p->Previews[2]};
     if (i >= 0 && i < 5)
         return Of(top[i]);
     if (i == 5)
         return Board();
     if (i >= 6 && i < 11)
-        return Of(end[i - 6]);
+        return Of(p->EndScreen[i - 6]);
     return i == 11 ? Status() : nullptr;
 }
 
@@ -231,4 +243,17 @@ int IndexOfChild(const QAccessibleInterface *parent, const QAccessibleInterface 
         if (parent->child(i) == c)
             return i;
     return -1;
+}
+
+void ReadParts(const QWidget *window, const ReaderParts *parts)
+{
+    if (parts)
+        Windows.insert(window, parts);
+    else
+        Windows.remove(window);
+}
+
+const ReaderParts *PartsOf(const QWidget *w)
+{
+    return w ? Windows.value(w->window()) : nullptr;
 }

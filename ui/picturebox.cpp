@@ -1,0 +1,42 @@
+// A picture box paints its model's picture, or a fixed pixmap for the smile,
+// and makes a click of a left press and release on itself.
+#include "ui/picturebox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget *parent, const Box *model, int16_t index)
+    : QWidget(parent), Index(index), Clickable(index <= 80), Model(model)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent, model != nullptr);
+}
+
+void PictureBox::SetPixmap(const QPixmap &pixmap)
+{
+    Pixmap = pixmap;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    if (Model)
+        p.drawImage(0, 0, Model->Sharp.isNull() ? Model->Image : Model->Sharp);
+    else
+        p.drawPixmap(0, 0, Pixmap);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *e)
+{
+    if (e->button() == Qt::LeftButton)
+        Pressed = true;
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *e)
+{
+    if (e->button() != Qt::LeftButton || !Pressed)
+        return;
+    Pressed = false;
+    if (rect().contains(e->position().toPoint()))
+        emit clicked();
+}
