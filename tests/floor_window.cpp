@@ -3,6 +3,8 @@
 // FLOOR_BLINK=1 the timer repaints one box a tick, as a blinking ball does;
 // with FLOOR_LABELS=1 it also shows two labels in the game's fonts, which
 // tells apart what text rendering itself costs.
+#include "ui/screen.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
@@ -23,7 +25,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QWidget w;
     w.setWindowTitle(QStringLiteral("Floor"));
-    w.setFixedSize(304, 413);
+    w.setFixedSize(GameWidth, GameHeight);
     Plain *boxes[81];
     for (int i = 0; i < 81; i++) {
         boxes[i] = new Plain(&w);

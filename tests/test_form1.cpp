@@ -229,7 +229,7 @@ class TestForm1 : public QObject {
     void controlsStandAtTheirPlaces()
     {
         Form1 w;
-        QCOMPARE(w.size(), QSize(304, 413));
+        QCOMPARE(w.size(), QSize(GameWidth, GameHeight));
         QCOMPARE(w.minimumSize(), w.maximumSize());
         QCOMPARE(w.Picture5[0]->geometry(), QRect(8, 56, 30, 30));
         QCOMPARE(w.Picture5[8]->geometry(), QRect(264, 56, 30, 30));
@@ -294,7 +294,7 @@ class TestForm1 : public QObject {
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QImage im = w.grab().toImage();
-        QCOMPARE(im.size(), QSize(304, 413));
+        QCOMPARE(im.size(), QSize(GameWidth, GameHeight));
         const QRgb navy = qRgb(0, 0, 128), black = qRgb(0, 0, 0);
         QCOMPARE(At(im, 38, 60), navy); // the gap between box 0 and box 1
         QCOMPARE(At(im, 39, 60), navy);

@@ -24,7 +24,7 @@ class TestHiDpi : public QObject {
         QCOMPARE(w.devicePixelRatioF(), 2.0);
         QCOMPARE(w.G.View.Boxes[0].Sharp.devicePixelRatio(), 2.0);
         QImage im = w.grab().toImage();
-        QCOMPARE(im.size(), QSize(608, 826));
+        QCOMPARE(im.size(), QSize(2 * GameWidth, 2 * GameHeight));
         QCOMPARE(w.Picture5[80]->geometry(), QRect(264, 312, 30, 30));
 
         int checked = 0;
@@ -98,7 +98,7 @@ class TestHiDpi : public QObject {
 
         w.move(screens[1]->geometry().topLeft() + QPoint(40, 40));
         QTRY_COMPARE(w.Picture1->cursor().pixmap().devicePixelRatio(), 2.0);
-        QCOMPARE(w.grab().toImage().size(), QSize(608, 826));
+        QCOMPARE(w.grab().toImage().size(), QSize(2 * GameWidth, 2 * GameHeight));
         for (int16_t b = 0; b < BoxCount; b++) {
             const Box &box = w.G.View.Boxes[b];
             QCOMPARE(box.Image, before.Boxes[b].Image);

@@ -3,6 +3,8 @@
 // an end that does not wait for Qt's teardown.
 #include "ui/platform.h"
 
+#include "ui/screen.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QEvent>
@@ -31,7 +33,7 @@
 
 namespace {
 
-const QSize GameSize(304, 413);
+const QSize GameSize(GameWidth, GameHeight);
 
 QtMessageHandler QtHandler = nullptr;
 struct HeldMessage {
