@@ -188,10 +188,8 @@ class TestAccess : public QObject {
         QAccessibleInterface *board = Of(&w)->child(5), *bar = Of(&w)->child(11);
         QCOMPARE(board->rect(), Of(w.Picture5[0])->rect() | Of(w.Picture5[80])->rect());
         QCOMPARE(bar->rect(), Of(w.Line[7])->rect() | Of(w.Line[5])->rect());
-        QVERIFY(bar->rect().contains(Of(w.Label2)->rect()));
         const QPoint c = Of(w.Picture5[40])->rect().center();
-        QCOMPARE(Of(&w)->childAt(c.x(), c.y()), board);
-        QCOMPARE(board->childAt(c.x(), c.y()), Of(w.Picture5[40]));
+        QCOMPARE(Of(&w)->childAt(c.x(), c.y()), board); // a reader's hit test finds the board
     }
 
     void theCaptionsReadAsText()

@@ -177,21 +177,18 @@ class TestHiDpi : public QObject {
     }
 
     // On Wayland the hand keeps its art of the device size, carries the whole
-    // scale its cursor surface gets, and has its hot spot in the surface's
+    // scale of its cursor surface, and has its hot spot in the surface's
     // pixels: the fingertip, (12.25, 1) in the design, rounded.
     void onWaylandTheHotSpotIsInTheCursorSurfacesPixels()
     {
-        const struct {
-            qreal Ratio;
-            int Scale;
-            QPoint Hot;
-        } rows[] = {{1, 1, {12, 1}}, {1.25, 1, {15, 1}}, {1.5, 1, {18, 1}}, {1.75, 1, {21, 1}},
-                    {2, 2, {12, 1}}, {2.25, 2, {14, 1}}, {3, 3, {12, 1}}};
-        for (const auto &r : rows) {
-            const QCursor c = HandCursor(r.Ratio, true);
-            QCOMPARE(c.pixmap().width(), qRound(32 * r.Ratio));
-            QCOMPARE(c.pixmap().devicePixelRatio(), qreal(r.Scale));
-            QCOMPARE(c.hotSpot(), r.Hot);
+        const QList<std::tuple<qreal, int, QPoint>> rows = {{1, 1, {12, 1}},    {1.25, 1, {15, 1}}, {1.5, 1, {18, 1}},
+                                                            {1.75, 1, {21, 1}}, {2, 2, {12, 1}},    {2.25, 2, {14, 1}},
+                                                            {3, 3, {12, 1}}};
+        for (const auto &[ratio, scale, hot] : rows) {
+            const QCursor c = HandCursor(ratio, true);
+            QCOMPARE(c.pixmap().width(), qRound(32 * ratio));
+            QCOMPARE(c.pixmap().devicePixelRatio(), qreal(scale));
+            QCOMPARE(c.hotSpot(), hot);
         }
     }
 };
