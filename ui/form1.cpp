@@ -23,8 +23,6 @@ const QColor Olive(192, 192, 0);
 const QColor Cyan(0, 255, 255);
 const QColor Blue(0, 0, 255);
 const QColor Yellow(255, 255, 0);
-// The keyboard focus: white stands out from the navy and the black alike.
-const QColor RingColour(255, 255, 255);
 
 void Fill(QWidget *w, QColor color)
 {
@@ -226,8 +224,8 @@ void Form1::keyPressEvent(QKeyEvent *e)
 // and a hidden board leaves the smile alone.
 bool Form1::focusNextPrevChild(bool)
 {
-    if (Focused() == Smile && Picture5[FocusCell]->isVisible())
-        Picture5[FocusCell]->setFocus(Qt::TabFocusReason);
+    if (Focused() == Smile && Picture5[Keys.Cell]->isVisible())
+        Picture5[Keys.Cell]->setFocus(Qt::TabFocusReason);
     else
         Picture1->setFocus(Qt::TabFocusReason);
     return true;
@@ -250,42 +248,22 @@ bool Form1::eventFilter(QObject *o, QEvent *e)
         ShowRing(false);
     } else if (e->type() == QEvent::FocusIn) {
         if (Focused() != Smile)
-            FocusCell = Focused();
-        ShowRing(Ring);
+            Keys.Cell = Focused();
+        ShowRing(Keys.Shown);
     } else if (o == this && e->type() == QEvent::Resize) {
-        ShowRing(Ring); // a maximised window moves the game
+        ShowRing(Keys.Shown); // a maximised window moves the game
     }
     return QWidget::eventFilter(o, e);
 }
 
-QRect Form1::RingRect() const
-{
-    const QWidget *f = Focused() == Smile ? static_cast<QWidget *>(Picture1) : Picture5[Focused()];
-    return Ring && f->isVisible() ? f->geometry() : QRect();
-}
-
-// Only the ring's own pixels are repainted, never a box.
 void Form1::ShowRing(bool shown)
 {
-    Ring = shown;
-    const QRect around = RingRect();
-    if (around == RingAround)
-        return;
-    if (!RingAround.isNull())
-        update(FocusRing(RingAround));
-    if (!around.isNull())
-        update(FocusRing(around));
-    RingAround = around;
+    ShowFocus(Keys, this, Focused() == Smile ? Picture1 : Picture5[Focused()], shown);
 }
 
 void Form1::paintEvent(QPaintEvent *)
 {
-    const QRect around = RingRect();
-    if (around.isNull())
-        return;
-    QPainter p(this);
-    p.setClipRegion(FocusRing(around));
-    p.fillRect(around.adjusted(-2, -2, 2, 2), RingColour);
+    PaintFocus(Keys, this);
 }
 
 // Names follow the board, not the pictures: a blink changes no name, and a

@@ -4,6 +4,7 @@
 
 #include "game/game.h"
 #include "ui/access/access.h"
+#include "ui/keys.h"
 #include "ui/picturebox.h"
 
 #include <QLabel>
@@ -39,7 +40,7 @@ class Form1 : public QWidget {
     int16_t Focused() const;
     // Whether the keyboard focus is drawn: from the first key that moves the
     // focus or presses, until the next mouse click.
-    bool RingShown() const { return Ring; }
+    bool RingShown() const { return Keys.Shown; }
 
   protected:
     void closeEvent(QCloseEvent *e) override;
@@ -58,10 +59,7 @@ class Form1 : public QWidget {
     PictureBox *BoxWidget(int16_t box) const;
     void FollowRatio();
     void ShowRing(bool shown);
-    QRect RingRect() const; // the box the focus ring goes around, or null
 
-    qreal ArtRatio = 0;    // the device pixel ratio the pictures are drawn for
-    int16_t FocusCell = 0; // the board's cell that had the focus last
-    bool Ring = false;     // the keyboard focus is drawn
-    QRect RingAround;      // the box it was last drawn around
+    qreal ArtRatio = 0; // the device pixel ratio the pictures are drawn for
+    KeyboardFocus Keys; // the keyboard focus, as the window shows it
 };

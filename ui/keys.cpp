@@ -2,6 +2,9 @@
 // edges; Space and Return press; Ctrl+N presses the smile from anywhere.
 #include "ui/keys.h"
 
+#include <QPainter>
+#include <QWidget>
+
 void MapKey(int key, Qt::KeyboardModifiers modifiers, int16_t focus, int16_t &action, int16_t &target)
 {
     action = KeyNothing;
@@ -40,4 +43,27 @@ void MapKey(int key, Qt::KeyboardModifiers modifiers, int16_t focus, int16_t &ac
 QRegion FocusRing(const QRect &box)
 {
     return QRegion(box.adjusted(-2, -2, 2, 2)).subtracted(QRegion(box));
+}
+
+void ShowFocus(KeyboardFocus &k, QWidget *window, const QWidget *box, bool shown)
+{
+    k.Shown = shown;
+    const QRect around = shown && box->isVisible() ? box->geometry() : QRect();
+    if (around == k.Around)
+        return;
+    if (!k.Around.isNull())
+        window->update(FocusRing(k.Around));
+    if (!around.isNull())
+        window->update(FocusRing(around));
+    k.Around = around;
+}
+
+// White stands out from the navy and the black alike.
+void PaintFocus(const KeyboardFocus &k, QWidget *window)
+{
+    if (k.Around.isNull())
+        return;
+    QPainter p(window);
+    p.setClipRegion(FocusRing(k.Around));
+    p.fillRect(k.Around.adjusted(-2, -2, 2, 2), QColor(255, 255, 255));
 }

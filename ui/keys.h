@@ -5,6 +5,7 @@
 
 #include "ui/picturebox.h"
 
+#include <QRect>
 #include <QRegion>
 #include <Qt>
 #include <cstdint>
@@ -21,6 +22,19 @@ enum KeyAction : int16_t {
 // chain handles them.
 void MapKey(int key, Qt::KeyboardModifiers modifiers, int16_t focus, int16_t &action, int16_t &target);
 
+// The keyboard focus as the window shows it: the window's own state, never
+// the game's.
+struct KeyboardFocus {
+    int16_t Cell = 0;   // the board's cell that had the focus last
+    bool Shown = false; // drawn: from the first key that moves or presses until the next click
+    QRect Around;       // the box the ring is drawn around, or null
+};
+
 // The focus ring around a box: two pixels wide, in the gap around the box
 // and never over it.
 QRegion FocusRing(const QRect &box);
+// Shows or hides the ring around box, a widget of window; only the ring's
+// own pixels are repainted, never a box.
+void ShowFocus(KeyboardFocus &k, QWidget *window, const QWidget *box, bool shown);
+// Draws the ring, from the window's paint event.
+void PaintFocus(const KeyboardFocus &k, QWidget *window);
