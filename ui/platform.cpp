@@ -99,6 +99,25 @@ void KeepOffTaskbar(QWidget *window)
     const xcb_atom_t state = atom("_NET_WM_STATE"), skip = atom("_NET_WM_STATE_SKIP_TASKBAR");
     xcb_change_property(c, XCB_PROP_MODE_APPEND, xcb_window_t(window->winId()), state, XCB_ATOM_ATOM, 32, 1, &skip);
 }
+
+// Whether a window manager runs: it names its check window on the root window.
+bool WindowManagerRuns()
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *c = x11 ? x11->connection() : nullptr;
+    const char name[] = "_NET_SUPPORTING_WM_CHECK";
+    xcb_intern_atom_reply_t *a =
+        c ? xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, sizeof name - 1, name), nullptr) : nullptr;
+    xcb_get_property_reply_t *check = nullptr;
+    if (a && a->atom != XCB_ATOM_NONE) {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+        check = xcb_get_property_reply(c, xcb_get_property(c, 0, root, a->atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
+    }
+    const bool runs = check && xcb_get_property_value_length(check) == 4;
+    free(a);
+    free(check);
+    return runs;
+}
 #endif
 
 // Watches the top-level window for what each platform needs:
@@ -215,9 +234,11 @@ void FitWindowToPlatform(QWidget *window)
 #if QUINTET_XCB
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         KeepOffTaskbar(window);
-        // Asked for as the window maps: openbox gives a window off the
-        // taskbar the focus only when asked.
-        window->activateWindow();
+        // Asked of the window manager as the window maps: openbox gives a
+        // window off the taskbar the focus only when asked. Without one the
+        // focus stays where X keeps it.
+        if (WindowManagerRuns())
+            window->activateWindow();
         qApp->installNativeEventFilter(watch);
     }
 #endif
