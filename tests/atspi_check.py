@@ -303,12 +303,20 @@ def play(pid, orca_log):
     key("Tab")
     if not pump(lambda: focused(table) == (1, 1)):
         fail("Tab did not come back to row 1, column 1")
+    # Orca names the table, then reads the row; each arrow waits for it to
+    # finish, so that no focus is dropped for the next one.
+    last = table.get_accessible_at(0, 8).get_name()
+    if not pump(lambda: "Board." in ear.since(mark) and any(last in line for line in ear.since(mark))):
+        fail("Tab into the board: Orca said %s" % ear.since(mark))
     for arrow, to in (("Right", (1, 2)), ("Down", (2, 2)), ("Left", (2, 1))):
+        mark = len(ear.read())
         key(arrow)
         name = table.get_accessible_at(to[0] - 1, to[1] - 1).get_name()
         if not pump(lambda: focused(table) == to and any(name in line for line in ear.since(mark))):
             fail("after %s Orca did not say %r; it said: %s" % (arrow, name, ear.since(mark)))
-        mark = len(ear.read())
+        if arrow == "Down":  # the whole new row, to its end
+            end = table.get_accessible_at(1, 8).get_name()
+            pump(lambda: any(end in line for line in ear.since(mark)))
 
     # A move by keys: to a ball, Space; to a free cell it reaches, Space.
     board = read_board(table)
