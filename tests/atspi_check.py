@@ -238,7 +238,7 @@ def go(table, to):
         fail("the arrows from %s did not reach %s but %s" % (at, to, focused(table)))
 
 
-def space_and_hear(table, account, ear, before):
+def space_and_hear(account, ear, before):
     """Presses the focused cell with Space and waits for its account."""
     key("space")
     if not pump(lambda: account.get_name() != before):
@@ -323,11 +323,11 @@ def play(pid, orca_log):
     src = next(p for p in sorted(board) if board[p])
     dst = next(p for p in sorted(board, reverse=True) if board[p] is None and reachable(board, src, p))
     go(table, src)
-    said = space_and_hear(table, account, ear, account.get_name())
+    said = space_and_hear(account, ear, account.get_name())
     if said != "%s ball picked up at row %d, column %d." % (board[src].capitalize(), src[0], src[1]):
         fail("the account of a ball picked up: %r" % said)
     go(table, dst)
-    said = space_and_hear(table, account, ear, said)
+    said = space_and_hear(account, ear, said)
     m = MOVE.match(said)
     after = read_board(table)
     if not m or (m.group(1).lower(), int(m.group(2)), int(m.group(3))) != (board[src], dst[0], dst[1]):
@@ -349,7 +349,7 @@ def play(pid, orca_log):
     board = read_board(table)
     far = next(p for p in sorted(board) if board[p] and p not in neighbours(corner))
     go(table, far)
-    space_and_hear(table, account, ear, account.get_name())
+    space_and_hear(account, ear, account.get_name())
     go(table, corner)
     start, mark = len(events), len(ear.read())
     for n in (1, 2):

@@ -21,13 +21,19 @@ QString Capital(QString s)
     return s;
 }
 
+// Whether the press drew a burst in the box.
+bool BurstNow(const Heard &before, const Heard &after, int16_t box)
+{
+    return after.Burst[box] && after.Burst[box] != before.Burst[box];
+}
+
 // How many balls of each colour burst, the colour of each box found by
 // which: "Cleared 5 red, 5 green."
 template <typename ColourOf> QString Cleared(const Heard &before, const Heard &after, ColourOf colourOf)
 {
     int16_t count[7] = {};
     for (int16_t i = 0; i <= 80; i++)
-        if (after.Burst[i] && after.Burst[i] != before.Burst[i]) {
+        if (BurstNow(before, after, i)) {
             const int16_t c = colourOf(i);
             count[c >= 1 && c <= 6 ? c : 0]++;
         }
@@ -46,8 +52,7 @@ QString NewBalls(const Game &g, const int16_t colours[4], const Heard &before, c
     for (int16_t k = 1; k <= 3; k++) {
         const CellPos p = g.State.NewPos[k];
         const int16_t box = CellIndex(p.x, p.y);
-        const bool burst = after.Burst[box] && after.Burst[box] != before.Burst[box];
-        if (after.Cell[box] == colours[k] || burst)
+        if (after.Cell[box] == colours[k] || BurstNow(before, after, box))
             parts << QStringLiteral("%1 at %2").arg(ColourName(colours[k]), At(box));
     }
     return parts.isEmpty() ? QString() : QStringLiteral("New balls: %1.").arg(parts.join(QStringLiteral("; ")));
@@ -78,7 +83,6 @@ void Listen(const Game &g, Heard &h)
 
 QString Account(const Game &g, const Heard &before, const Heard &after, int16_t pressed)
 {
-    auto burst = [&](int16_t box) { return after.Burst[box] && after.Burst[box] != before.Burst[box]; };
     QStringList said;
     if (pressed < 0) {
         // A new game's balls are what the board now holds where they came.
@@ -94,7 +98,7 @@ QString Account(const Game &g, const Heard &before, const Heard &after, int16_t 
         // Every line a move makes runs through the cell it moved to; a move
         // that cleared nothing brought new balls, which may clear lines too.
         auto was = [&](int16_t box) { return box == pressed ? colour : before.Cell[box]; };
-        if (burst(pressed)) {
+        if (BurstNow(before, after, pressed)) {
             said << Cleared(before, after, was);
         } else {
             said << NewBalls(g, before.Next, before, after);
