@@ -80,41 +80,35 @@ void ReportDisplayFailure(QtMsgType type, const QMessageLogContext &context, con
 }
 
 #if QUINTET_XCB
+// The atom of a name; with onlyIfExists, none where no client has named it.
+xcb_atom_t Atom(xcb_connection_t *c, const char *name, bool onlyIfExists = false)
+{
+    xcb_intern_atom_reply_t *r =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, onlyIfExists, uint16_t(std::strlen(name)), name), nullptr);
+    const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(r);
+    return a;
+}
+
 // A normal top-level window, which window managers place and focus as such,
 // kept off the taskbar: _NET_WM_STATE_SKIP_TASKBAR before the window is mapped
 // (Qt adds its own states to it when it maps the window).
-void KeepOffTaskbar(QWidget *window)
+void KeepOffTaskbar(xcb_connection_t *c, QWidget *window)
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *c = x11 ? x11->connection() : nullptr;
-    if (!c)
-        return;
-    auto atom = [c](const char *name) {
-        xcb_intern_atom_reply_t *r =
-            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr);
-        const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
-        free(r);
-        return a;
-    };
-    const xcb_atom_t state = atom("_NET_WM_STATE"), skip = atom("_NET_WM_STATE_SKIP_TASKBAR");
+    const xcb_atom_t state = Atom(c, "_NET_WM_STATE"), skip = Atom(c, "_NET_WM_STATE_SKIP_TASKBAR");
     xcb_change_property(c, XCB_PROP_MODE_APPEND, xcb_window_t(window->winId()), state, XCB_ATOM_ATOM, 32, 1, &skip);
 }
 
 // Whether a window manager runs: it names its check window on the root window.
-bool WindowManagerRuns()
+bool WindowManagerRuns(xcb_connection_t *c)
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *c = x11 ? x11->connection() : nullptr;
-    const char name[] = "_NET_SUPPORTING_WM_CHECK";
-    xcb_intern_atom_reply_t *a =
-        c ? xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, sizeof name - 1, name), nullptr) : nullptr;
-    xcb_get_property_reply_t *check = nullptr;
-    if (a && a->atom != XCB_ATOM_NONE) {
-        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-        check = xcb_get_property_reply(c, xcb_get_property(c, 0, root, a->atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
-    }
+    const xcb_atom_t a = Atom(c, "_NET_SUPPORTING_WM_CHECK", true);
+    if (a == XCB_ATOM_NONE)
+        return false;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_get_property_reply_t *check =
+        xcb_get_property_reply(c, xcb_get_property(c, 0, root, a, XCB_ATOM_WINDOW, 0, 1), nullptr);
     const bool runs = check && xcb_get_property_value_length(check) == 4;
-    free(a);
     free(check);
     return runs;
 }
@@ -215,6 +209,14 @@ void DisplayOpened()
         QtHandler(m.Type, QMessageLogContext(nullptr, 0, nullptr, m.Category), m.Text);
 }
 
+#if QUINTET_XCB
+xcb_connection_t *X11Connection()
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 && QGuiApplication::platformName() == QLatin1String("xcb") ? x11->connection() : nullptr;
+}
+#endif
+
 bool OnWayland()
 {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
@@ -232,12 +234,12 @@ void FitWindowToPlatform(QWidget *window)
         return;
     }
 #if QUINTET_XCB
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        KeepOffTaskbar(window);
+    if (xcb_connection_t *c = X11Connection()) {
+        KeepOffTaskbar(c, window);
         // Asked of the window manager as the window maps: openbox gives a
         // window off the taskbar the focus only when asked. Without one the
         // focus stays where X keeps it.
-        if (WindowManagerRuns())
+        if (WindowManagerRuns(c))
             window->activateWindow();
         qApp->installNativeEventFilter(watch);
     }

@@ -25,6 +25,11 @@ void DisplayOpened();
 
 // Any Wayland platform: Qt names them "wayland", "wayland-egl", ...
 bool OnWayland();
+#if QUINTET_XCB
+struct xcb_connection_t;
+// The connection to the X server, or null on any other platform.
+xcb_connection_t *X11Connection();
+#endif
 
 // Keeps the promises of the fixed window that each platform can carry. Call
 // once, before the window is first shown.

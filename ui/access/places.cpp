@@ -21,9 +21,7 @@ namespace {
 bool DeviceOrigin(const QWidget *window, QPoint &at)
 {
 #if QUINTET_XCB
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    // The offscreen platform answers too, with no connection.
-    xcb_connection_t *c = x11 && window->windowHandle() ? x11->connection() : nullptr;
+    xcb_connection_t *c = window->windowHandle() ? X11Connection() : nullptr;
     if (!c)
         return false;
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
