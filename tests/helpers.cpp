@@ -248,3 +248,18 @@ bool FindGoodMove(const GameState &s, int16_t &from, int16_t &to)
         }
     return best > 0;
 }
+
+int RingPixels(const QImage &plain, const QImage &keyed, const QRect &box, int width)
+{
+    const QRect outer = box.adjusted(-width, -width, width, width);
+    int changed = 0;
+    for (int y = 0; y < keyed.height(); y++)
+        for (int x = 0; x < keyed.width(); x++)
+            if (keyed.pixel(x, y) != plain.pixel(x, y)) {
+                if ((keyed.pixel(x, y) | 0xFF000000u) != qRgb(255, 255, 255) || !outer.contains(x, y) ||
+                    box.contains(x, y))
+                    return -1;
+                changed++;
+            }
+    return changed;
+}

@@ -27,6 +27,11 @@ QString SharpMismatch(const Box &b);
 // The screen colour of a ball colour number, as the player sees it.
 QRgb PaletteRgb(int16_t color);
 
+// How many pixels differ between two grabs of the window, before and after
+// the keyboard's focus ring showed around box (in device pixels); -1 when one
+// of them is not white or lies off the ring, width device pixels wide.
+int RingPixels(const QImage &plain, const QImage &keyed, const QRect &box, int width);
+
 // Empty when the game keeps its invariants, else what is wrong.
 QString CheckInvariants(const Game &g);
 
