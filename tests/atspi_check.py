@@ -342,6 +342,19 @@ def play(pid, orca_log):
     for line in ear.since(transcript):
         print("  " + line)
 
+    # A reader's grab-focus puts the game's focus on a ball; its colour's key
+    # asks where that colour's balls are, and Orca says it.
+    board = read_board(table)
+    at = next(p for p in sorted(board, reverse=True) if board[p])
+    if not table.get_accessible_at(at[0] - 1, at[1] - 1).grab_focus() or not pump(lambda: focused(table) == at):
+        fail("grab-focus did not put the focus on %s but on %s" % (at, focused(table)))
+    colour = board[at]
+    mark = len(ear.read())
+    key(colour[0])  # r, o, y, g, c, m
+    ear.expect("%s balls: %s." % (colour.capitalize(), "; ".join(
+        "row %d, column %d" % p for p in sorted(board) if board[p] == colour)))
+    print("grab-focus on %s, then %s: Orca said %s" % (at, colour[0].upper(), ear.since(mark)))
+
     # Two refusals by keys, as a person makes them: the second after Orca
     # spoke the first (Orca drops an event when the same one follows in its
     # queue); then a move that empties the message.

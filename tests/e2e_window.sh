@@ -15,7 +15,7 @@ shot=${2:-}
 work=$(mktemp -d)
 busy=()
 cleanup() {
-    kill "${app:-}" "${busy[@]}" "${openbox:-}" "${weston:-}" "${xvfb:-}" 2>/dev/null || true
+    kill "${app:-}" "${busy[@]}" "${other:-}" "${openbox:-}" "${weston:-}" "${xvfb:-}" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -77,6 +77,12 @@ $bin|DISPLAY=:$n QT_QPA_PLATFORM=nosuchplatform|quintet: no Qt platform plugin "
 $work/x11only/quintet|WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=wayland|quintet: no Qt platform plugin "wayland" (QT_QPA_PLATFORM=wayland): install the package qt6-wayland
 END
     echo "ok: one line and status 1 without a display or its platform plugin"
+    # --help and --version answer without a display, on standard output.
+    env -i "$bin" --help >"$work/out" || fail "--help: status $?"
+    grep -q -- '--symbols' "$work/out" && grep -q 'man quintet' "$work/out" || fail "--help: $(cat "$work/out")"
+    version=$(sed -n '1s/^quintet (\(.*\)).*/\1/p' "$(dirname "$0")/../debian/changelog")
+    [ "$(env -i "$bin" --version)" = "quintet $version" ] || fail "--version: $(env -i "$bin" --version)"
+    echo "ok: --help and --version without a display; version $version as in debian/changelog"
 fi
 
 exec 3>"$work/display"
@@ -123,20 +129,28 @@ fi
 sleep 0.3
 
 if [ $wayland = 0 ]; then
+    # An option the game does not know ends it before any window, in one line.
+    timeout 20 "$bin" --nonsense >"$work/out" 2>&1 && fail "--nonsense: status 0"
+    [ $? = 1 ] && [ "$(cat "$work/out")" = "quintet: Unknown option 'nonsense'. Try quintet --help." ] ||
+        fail "--nonsense: $(cat "$work/out")"
+    echo "ok: an unknown option, one line and status 1"
     # Docks match the window to its menu entry by the class part of WM_CLASS.
     want=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../resources/desktop/io.github.quintet.Quintet.desktop.in")
     class=$(xprop -id "$wid" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
     [ -n "$want" ] && [ "$class" = "$want" ] || fail "WM_CLASS class '$class', desktop entry StartupWMClass '$want'"
     echo "ok: WM_CLASS class $class, as in the desktop entry"
-    # A normal top-level window, transient for nothing, off the taskbar before
-    # any window manager maps it; one size, and a close button alone.
-    props=$(xprop -id "$wid" _NET_WM_WINDOW_TYPE WM_TRANSIENT_FOR _NET_WM_STATE WM_NORMAL_HINTS _MOTIF_WM_HINTS)
+    # A normal top-level window, transient for nothing, with its title and
+    # icon, and nothing that keeps it off a taskbar or a window switcher; one
+    # size, and a close button alone.
+    props=$(xprop -id "$wid" _NET_WM_WINDOW_TYPE WM_TRANSIENT_FOR _NET_WM_STATE WM_NORMAL_HINTS _MOTIF_WM_HINTS \
+        _NET_WM_NAME _NET_WM_ICON | cut -c1-200)
     for want in '_NET_WM_WINDOW_TYPE(ATOM) = _NET_WM_WINDOW_TYPE_NORMAL' 'WM_TRANSIENT_FOR:  not found.' \
-        '_NET_WM_STATE(ATOM) = _NET_WM_STATE_SKIP_TASKBAR' 'minimum size: 304 by 413' 'maximum size: 304 by 413' \
-        '_MOTIF_WM_HINTS(_MOTIF_WM_HINTS) = 0x3, 0x26,'; do
+        'minimum size: 304 by 413' 'maximum size: 304 by 413' '_MOTIF_WM_HINTS(_MOTIF_WM_HINTS) = 0x3, 0x26,' \
+        '_NET_WM_NAME(UTF8_STRING) = "Quintet"' '_NET_WM_ICON(CARDINAL) = '; do
         grep -qF "$want" <<<"$props" || fail "no '$want' among the window's properties: $props"
     done
-    echo "ok: a normal window off the taskbar, of one size"
+    grep -q SKIP <<<"$props" && fail "a state that skips the taskbar or the pager: $props"
+    echo "ok: a normal window with its title and icon, of one size"
 fi
 # Colours of the given points in the last grab, one hex triple a line.
 pixels() {
@@ -496,6 +510,16 @@ until_true 10 find_wid || fail "under openbox the window never appeared"
 until_true 5 eval '[ "$(xprop -root _NET_ACTIVE_WINDOW)" = "_NET_ACTIVE_WINDOW(WINDOW): window id # $(printf 0x%x "$wid")" ]' ||
     fail "under openbox the window is not focused"
 [ "$(xwininfo -id "$wid" | sed -n 's/.*Absolute upper-left X: *//p')" = $(((1280 - 304) / 2)) ] || fail "not centred"
+# Another window takes the focus; alt+Tab brings the game back.
+active_is() { [ "$(xprop -root _NET_ACTIVE_WINDOW)" = "_NET_ACTIVE_WINDOW(WINDOW): window id # $(printf 0x%x "$1")" ]; }
+xmessage -name other "another window" 2>/dev/null &
+other=$!
+until_true 10 eval 'owid=$(xdotool search --onlyvisible --classname "^other$" 2>/dev/null | head -n1) && [ -n "$owid" ] && active_is "$owid"' ||
+    fail "under openbox another window did not take the focus"
+xdotool key alt+Tab
+until_true 5 active_is "$wid" || fail "alt+Tab did not bring the game back"
+kill "$other"
+echo "ok: alt+Tab brings the game back from another window"
 xdotool key alt+F4
 ends_within_a_second "$(date +%s%N)" "alt+F4 under openbox"
 echo "ok: openbox focuses the window and centres it, and alt+F4 ends the game"

@@ -26,11 +26,14 @@ for s in 16 32 48 64 128 256; do
 done
 desktop-file-validate "$root/share/applications/$id.desktop" || fail "desktop entry"
 appstreamcli validate --pedantic --no-net "$root/share/metainfo/$id.metainfo.xml" || fail "metainfo"
-# The menu entry must start the installed binary whatever the user's PATH.
-exec_line=$(sed -n 's/^Exec=//p' "$root/share/applications/$id.desktop")
-[ "$exec_line" = "$prefix/games/quintet" ] || fail "Exec=$exec_line, installed at $prefix/games/quintet"
+# The menu entry must start the installed binary whatever the user's PATH,
+# and so must its action that starts the game with symbols.
+execs() { sed -n 's/^Exec=//p' "$1" | tr '\n' '|'; }
+exec_line=$(sed -n '1,/^\[Desktop Action/s/^Exec=//p' "$root/share/applications/$id.desktop")
+[ "$(execs "$root/share/applications/$id.desktop")" = "$prefix/games/quintet|$prefix/games/quintet --symbols|" ] ||
+    fail "Exec lines $(execs "$root/share/applications/$id.desktop"), installed at $prefix/games/quintet"
 [ -x "$stage/root$exec_line" ] || fail "Exec=$exec_line is not the installed binary"
-echo "ok: install staged under $prefix and validated, Exec=$exec_line"
+echo "ok: install staged under $prefix and validated, Exec=$exec_line, with --symbols for its action"
 
 # The manual page: no complaint from groff or man, and the parts a reader needs.
 page=$root/share/man/man6/quintet.6
@@ -61,7 +64,8 @@ dbg=$(ls "$src"/build/quintet-dbgsym_*.deb 2>/dev/null) || fail "no -dbgsym pack
 pkg=$stage/pkg
 dpkg-deb -x "$deb" "$pkg"
 dpkg-deb -x "$dbg" "$pkg"
-[ "$(sed -n 's/^Exec=//p' "$pkg/usr/share/applications/$id.desktop")" = /usr/games/quintet ] || fail "the package's Exec"
+[ "$(execs "$pkg/usr/share/applications/$id.desktop")" = "/usr/games/quintet|/usr/games/quintet --symbols|" ] ||
+    fail "the package's Exec lines"
 [ -f "$pkg/usr/share/man/man6/quintet.6.gz" ] || fail "the package has no manual page"
 file "$pkg/usr/games/quintet" | grep -q ', stripped' || fail "the binary is not stripped"
 buildid=$(readelf -n "$pkg/usr/games/quintet" | sed -n 's/.*Build ID: //p')

@@ -19,11 +19,16 @@ class TestAccess : public QObject {
     {
         QAccessibleActionInterface *a = QAccessible::queryAccessibleInterface(w)->actionInterface();
         QVERIFY(a);
-        QCOMPARE(a->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        QCOMPARE(a->actionNames(), Actions());
         a->doAction(QAccessibleActionInterface::pressAction());
     }
 
     static QAccessibleInterface *Of(QWidget *w) { return QAccessible::queryAccessibleInterface(w); }
+    // A press, and the focus that Qt's bridge grants a reader's grab-focus.
+    static QStringList Actions()
+    {
+        return {QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::setFocusAction()};
+    }
 
   private slots:
     void namesSayRowColumnAndContent()
@@ -85,6 +90,34 @@ class TestAccess : public QObject {
             CellXY(i, x, y);
             QCOMPARE(Name(w.Picture5[i]), CellName(x, y, s.Board(x, y), false));
         }
+    }
+
+    // The answers to the question keys, word for word, on one board: a
+    // corner's one-cell diagonal, a colour with no ball, a full row.
+    void questionsAreAnsweredFromTheBoard()
+    {
+        Game g;
+        InitTestGame(g);
+        Form_Load(g);
+        SetBoard(g, {"........1", ".........", "..11.....", ".........", ".........", ".........", "3........",
+                     ".........", "123451234"});
+        SetLabel1(g.View, QStringLiteral("12"));
+        const int16_t next[4] = {0, 1, 2, 3};
+        std::copy(next, next + 4, g.State.NextColor);
+        QCOMPARE(BallsOf(g, 1), QStringLiteral("Red balls: row 1, column 9; row 3, column 3; row 3, column 4; "
+                                               "row 9, column 1; row 9, column 6."));
+        QCOMPARE(BallsOf(g, 6), QStringLiteral("No magenta balls."));
+        QCOMPARE(LinesThrough(g, CellIndex(5, 3)),
+                 QStringLiteral("Row 3: 2 empty, 2 red, 5 empty. Column 5: 8 empty, 1 cyan. Down from row 1, column "
+                                "3: 7 empty. Up from row 7, column 1: 1 yellow, 6 empty."));
+        QCOMPARE(LinesThrough(g, CellIndex(9, 1)),
+                 QStringLiteral("Row 1: 8 empty, 1 red. Column 9: 1 red, 7 empty, 1 green. Down from row 1, column "
+                                "9: 1 red. Up from row 9, column 1: 1 red, 7 empty, 1 red."));
+        QCOMPARE(LinesThrough(g, CellIndex(5, 9)),
+                 QStringLiteral("Row 9: 1 red, 1 orange, 1 yellow, 1 green, 1 cyan, 1 red, 1 orange, 1 yellow, 1 "
+                                "green. Column 5: 8 empty, 1 cyan. Down from row 5, column 1: 4 empty, 1 cyan. Up "
+                                "from row 9, column 5: 1 cyan, 4 empty."));
+        QCOMPARE(GameSummary(g), QStringLiteral("Score 12. 68 free cells. Next: red, orange, yellow."));
     }
 
     void theMessageLabelReadsItsText()
@@ -155,7 +188,7 @@ class TestAccess : public QObject {
             QCOMPARE(c->rowIndex(), i / 9);
             QCOMPARE(c->columnIndex(), i % 9);
             QCOMPARE(c->table(), board);
-            QCOMPARE(cell->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+            QCOMPARE(cell->actionInterface()->actionNames(), Actions());
         }
         QCOMPARE(Of(w.Picture1)->tableCellInterface(), nullptr);
         QCOMPARE(Of(w.Picture4)->tableCellInterface(), nullptr);
@@ -307,6 +340,16 @@ class TestAccess : public QObject {
                            QStringLiteral("Magenta ball to row 1, column 1. New balls: magenta at row 2, column 1; "
                                           "cyan at row 1, column 2; magenta at row 1, column 3. Next: red, red, red.")}
             << QStringLiteral("Game Over!");
+        // Two free cells: the spawn picks two and finds no third, the game
+        // ends and no ball is placed. Its cells before the picks are an
+        // earlier turn's, and one holds a green ball (row 5, column 5): it
+        // is no new ball.
+        full[0].replace(2, 1, QLatin1Char('6'));
+        QTest::newRow("a spawn that ends the game places nothing")
+            << full << QList<int>{6, 5, 4} << QList<float>{0, 0, 0, 0, 0} << QList<int>{9, 0}
+            << QStringList{QStringLiteral("Magenta ball picked up at row 2, column 1."),
+                           QStringLiteral("Magenta ball to row 1, column 1. Next: red, red, red.")}
+            << QStringLiteral("Game Over!");
     }
 
     void eachPressIsToldInOneShortText()
@@ -324,6 +367,8 @@ class TestAccess : public QObject {
         for (int16_t k = 1; k <= 3; k++)
             g.State.NextColor[k] = int16_t(next[k - 1]);
         ScriptRandom(g.Rnd, script.data(), size_t(script.size()));
+        for (CellPos &p : g.State.NewPos) // an earlier turn's spawn
+            p = CellPos{5, 5};
         for (int i = 0; i < presses.size(); i++) {
             Heard before, after;
             Listen(g, before);

@@ -3,14 +3,18 @@
 #include "helpers.h"
 
 #include "game/endgame.h"
+#include "ui/access/access.h"
 #include "ui/draw.h"
 #include "ui/form1.h"
 #include "ui/keys.h"
+#include "ui/symbols.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QPaintEvent>
 #include <QTest>
 
+#include <cmath>
 #include <cstring>
 
 // Records which widgets receive paint events, and the area painted.
@@ -27,6 +31,11 @@ class PaintCounter : public QObject {
 
 class TestForm1 : public QObject {
     Q_OBJECT
+  public slots:
+    void OpenUrl(const QUrl &url) { Opened = url; }
+
+  private:
+    QUrl Opened;
 
     static QRgb At(const QImage &im, int x, int y) { return im.pixel(x, y) | 0xFF000000u; }
 
@@ -123,6 +132,17 @@ class TestForm1 : public QObject {
             {"shift+ctrl+n", Qt::Key_N, ctrl | Qt::ShiftModifier, 40, KeyNothing, 40},
             {"n", Qt::Key_N, none, 40, KeyNothing, 40},
             {"escape", Qt::Key_Escape, none, 40, KeyNothing, 40},
+            {"r on the smile", Qt::Key_R, none, Smile, KeyAsk, 1},
+            {"shift+m", Qt::Key_M, Qt::ShiftModifier, 40, KeyAsk, 6},
+            {"ctrl+r", Qt::Key_R, ctrl, 40, KeyNothing, 40},
+            {"x", Qt::Key_X, none, 40, KeyAsk, AskLines},
+            {"l", Qt::Key_L, none, Smile, KeyAsk, AskLast},
+            {"3", Qt::Key_3, none, 40, KeyDigit, 3},
+            {"shift+9, as some layouts type it", Qt::Key_9, Qt::ShiftModifier, 40, KeyDigit, 9},
+            {"keypad 1", Qt::Key_1, pad, Smile, KeyDigit, 1},
+            {"0", Qt::Key_0, none, 40, KeyNothing, 40},
+            {"s", Qt::Key_S, none, Smile, KeySymbols, Smile},
+            {"f1", Qt::Key_F1, none, 40, KeyManual, 40},
         };
         for (const Row &r : rows)
             QTest::newRow(r.name) << r.key << r.mods << r.focus << r.action << r.target;
@@ -133,10 +153,9 @@ class TestForm1 : public QObject {
         QFETCH(int, key);
         QFETCH(int, mods);
         QFETCH(int, focus);
-        int16_t action, target;
-        MapKey(key, Qt::KeyboardModifiers(mods), int16_t(focus), action, target);
-        QTEST(int(action), "action");
-        QTEST(int(target), "target");
+        const KeyMeaning k = MapKey(key, Qt::KeyboardModifiers(mods), int16_t(focus));
+        QTEST(int(k.Action), "action");
+        QTEST(int(k.Target), "target");
     }
 
     // Two windows, one played by clicks and one by keys, stay the same in
@@ -170,6 +189,93 @@ class TestForm1 : public QObject {
             QCOMPARE(keyed.Label2->text(), clicked.Label2->text());
         }
         QVERIFY(clicked.G.State.Score > 0);
+    }
+
+    // Questions and digits change nothing in the game; two digits go to a
+    // row and column, and a first digit followed by another key is dropped.
+    // A held Space or Ctrl+N acts once, on its first press.
+    void questionsAndDigitsChangeNothingAndAHeldKeyActsOnce()
+    {
+        Form1 w;
+        ShowActive(w);
+        QTest::keyClick(&w, Qt::Key_L); // the first game is told as a new game
+        QVERIFY2(w.Reader.Account.startsWith(QStringLiteral("New game. New balls: ")), qPrintable(w.Reader.Account));
+        SetBoard(w.G, {"1........", ".........", ".........", ".........", ".........", ".........", ".........",
+                       ".........", "........."});
+        w.Sync();
+        GameState kept = w.G.State;
+        const uint32_t drawn = w.G.Rnd.Drawn;
+        QTest::keyClicks(&w, QStringLiteral("37"));
+        QCOMPARE(w.Focused(), int16_t(2 * 9 + 6));
+        QVERIFY(w.RingShown());
+        QTest::keyClick(&w, Qt::Key_R);
+        QCOMPARE(w.Reader.Account, QStringLiteral("Red balls: row 1, column 1."));
+        QTest::keyClick(&w, Qt::Key_X);
+        QCOMPARE(w.Reader.Account, LinesThrough(w.G, 2 * 9 + 6));
+        QTest::keyClick(&w, Qt::Key_5);
+        QTest::keyClick(w.focusWidget(), Qt::Key_Left); // the 5 is dropped, the arrow moves
+        QTest::keyClick(&w, Qt::Key_2);
+        QCOMPARE(w.Focused(), int16_t(2 * 9 + 5));
+        QTest::keyClick(&w, Qt::Key_Shift);
+        QTest::keyClick(&w, Qt::Key_1, Qt::ShiftModifier); // 2 then 1, with Shift between
+        QCOMPARE(w.Focused(), int16_t(9));
+        QTest::keyClick(&w, Qt::Key_I);
+        QCOMPARE(w.Reader.Account, GameSummary(w.G));
+        QVERIFY(std::memcmp(&kept, &w.G.State, sizeof(GameState)) == 0);
+        QCOMPARE(w.G.Rnd.Drawn, drawn);
+
+        // Pick up the ball and move it; a held Space repeats on the moved
+        // ball, which stays where it went, not picked up.
+        auto space = [&w](bool repeat) {
+            QKeyEvent e(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
+            QApplication::sendEvent(w.focusWidget(), &e);
+        };
+        QTest::keyClick(&w, Qt::Key_1);
+        QTest::keyClick(&w, Qt::Key_1);
+        space(false);
+        QCOMPARE(w.G.State.Selected, int16_t(-1));
+        QTest::keyClick(w.focusWidget(), Qt::Key_Right);
+        space(false);
+        QCOMPARE(w.G.State.Selected, int16_t(0));
+        QCOMPARE(w.G.State.Board(2, 1), int16_t(1));
+        space(true);
+        QCOMPARE(w.G.State.Selected, int16_t(0));
+        // With no reader to hear them, presses are not told, and L has
+        // nothing older to repeat.
+        QTest::keyClick(&w, Qt::Key_L);
+        QCOMPARE(w.Reader.Account, QStringLiteral("Nothing to repeat."));
+        kept = w.G.State;
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_N, Qt::ControlModifier, QString(), true);
+        QApplication::sendEvent(&w, &held);
+        QVERIFY(std::memcmp(&kept, &w.G.State, sizeof(GameState)) == 0);
+    }
+
+    // A click puts the keyboard focus on its cell or the smile and hides the
+    // ring; the ring shows only while the window is active.
+    void aClickMovesTheFocusAndTheRingFollowsTheWindow()
+    {
+        Form1 w;
+        ShowActive(w);
+        const QImage plain = w.grab().toImage();
+        QTest::keyClick(w.focusWidget(), Qt::Key_Right);
+        QVERIFY(w.RingShown());
+        QTest::mouseClick(w.Picture5[50], Qt::LeftButton);
+        QCOMPARE(w.Focused(), int16_t(50));
+        QVERIFY(!w.RingShown());
+        QVERIFY(w.grab().toImage() == plain);
+        QTest::keyClick(w.focusWidget(), Qt::Key_Down);
+        QCOMPARE(w.Focused(), int16_t(59));
+        const QImage ringed = w.grab().toImage();
+        QVERIFY(ringed != plain);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(w.grab().toImage() == plain);
+        ShowActive(w);
+        QVERIFY(w.grab().toImage() == ringed);
+        QTest::mouseClick(w.Picture1, Qt::LeftButton);
+        QCOMPARE(w.Focused(), Smile);
     }
 
     // Tab goes between the smile and the board, coming back to the cell it
@@ -212,6 +318,149 @@ class TestForm1 : public QObject {
         QTest::mouseClick(w.Label1, Qt::LeftButton);
         QVERIFY(!w.RingShown());
         QVERIFY(w.grab().toImage() == plain);
+    }
+
+    // Each pair of symbols differs in at least 30 pixels of a box at ratio
+    // 1, and as much at ratio 2; every symbol lies inside its ball's fill,
+    // and every device pixel is inked or clear, also between whole ratios.
+    void theSymbolsDifferInOutlineAlone()
+    {
+        for (qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
+            QImage im[7];
+            for (int16_t c = 1; c <= 6; c++) {
+                im[c] = SymbolImage(c, ratio);
+                for (int y = 0; y < im[c].height(); y++)
+                    for (int x = 0; x < im[c].width(); x++)
+                        QVERIFY(qAlpha(im[c].pixel(x, y)) == 0 || im[c].pixel(x, y) == SymbolInk);
+                if (ratio == 1.0)
+                    for (int y = 0; y < BoxSize; y++)
+                        for (int x = 0; x < BoxSize; x++)
+                            if (qAlpha(im[c].pixel(x, y)))
+                                QCOMPARE(BallImage(c).pixel(x, y) | 0xFF000000u, PaletteRgb(c));
+            }
+            for (int16_t a = 1; a <= 6; a++)
+                for (int16_t b = a + 1; b <= 6; b++) {
+                    int differ = 0;
+                    for (int y = 0; y < im[a].height(); y++)
+                        for (int x = 0; x < im[a].width(); x++)
+                            differ += (qAlpha(im[a].pixel(x, y)) != 0) != (qAlpha(im[b].pixel(x, y)) != 0);
+                    QVERIFY2(differ >= 30 * ratio * ratio,
+                             qPrintable(QStringLiteral("%1 and %2 at %3: %4").arg(a).arg(b).arg(ratio).arg(differ)));
+                }
+        }
+    }
+
+    // A WCAG contrast of 3:1 between each symbol and its ball, as seen with
+    // protanopia, deuteranopia and tritanopia (Machado, Oliveira and
+    // Fernandes, full severity, in linear RGB) and with no colour at all.
+    void eachSymbolStandsOutFromItsBallInEveryVision()
+    {
+        const double seen[4][3][3] = {
+            {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}, // luminance alone: the typical eye and grey only
+            {{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}},
+            {{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}},
+            {{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}},
+        };
+        auto luminance = [](QRgb c, const double m[3][3]) {
+            double lin[3], y = 0;
+            const int part[3] = {qRed(c), qGreen(c), qBlue(c)};
+            for (int i = 0; i < 3; i++) {
+                const double v = part[i] / 255.0;
+                lin[i] = v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            }
+            const double weight[3] = {0.2126, 0.7152, 0.0722};
+            for (int i = 0; i < 3; i++)
+                y += weight[i] * std::clamp(m[i][0] * lin[0] + m[i][1] * lin[1] + m[i][2] * lin[2], 0.0, 1.0);
+            return y;
+        };
+        double least = 100;
+        for (int16_t c = 1; c <= 6; c++) {
+            const int32_t packed = ColorValue(c);
+            const QRgb fill = qRgb(packed & 0xFF, (packed >> 8) & 0xFF, (packed >> 16) & 0xFF);
+            for (const auto &m : seen) {
+                const double a = luminance(fill, m), b = luminance(SymbolInk, m);
+                least = std::min(least, (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05));
+            }
+        }
+        QVERIFY2(least >= 3.0, qPrintable(QString::number(least)));
+        QVERIFY(least < 3.5); // red under protanopia, the darkest fill
+    }
+
+    // S shows a symbol on every ball, the previews' included, and on the
+    // blinking ball each time it shows; a new game keeps them; S again gives
+    // back every pixel of the game as it was.
+    void theSymbolsComeAndGoWithoutALeftoverPixel()
+    {
+        Form1 w;
+        ShowActive(w);
+        FixClock(w.G, 321.5f);
+        QTest::mouseClick(w.Picture1, Qt::LeftButton);
+        const QImage plain = w.grab().toImage();
+        auto inked = [](int16_t c) {
+            QImage im = SymbolImage(c, 1);
+            int n = 0;
+            for (int y = 0; y < BoxSize; y++)
+                for (int x = 0; x < BoxSize; x++)
+                    n += qAlpha(im.pixel(x, y)) != 0;
+            return n;
+        };
+        auto changed = [&plain](const QImage &now, QWidget *box) {
+            int n = 0;
+            const QRect r = box->geometry();
+            for (int y = r.top(); y <= r.bottom(); y++)
+                for (int x = r.left(); x <= r.right(); x++)
+                    n += now.pixel(x, y) != plain.pixel(x, y);
+            return n;
+        };
+        QTest::keyClick(&w, Qt::Key_S);
+        QVERIFY(w.SymbolsShown());
+        QCOMPARE(w.Reader.Account, QStringLiteral("Symbols shown.")); // what a screen reader hears
+        const QImage shown = w.grab().toImage();
+        int total = 0;
+        for (int16_t slot = 1; slot <= 3; slot++) {
+            const int16_t box = SpawnedBox(w, slot);
+            QCOMPARE(changed(shown, w.Picture5[box]), inked(w.G.State.Board(box % 9 + 1, box / 9 + 1)));
+            total += changed(shown, w.Picture5[box]);
+        }
+        PictureBox *previews[] = {w.Picture4, w.Picture3, w.Picture2};
+        for (int16_t slot = 1; slot <= 3; slot++) {
+            QCOMPARE(changed(shown, previews[slot - 1]), inked(w.G.State.NextColor[slot]));
+            total += changed(shown, previews[slot - 1]);
+        }
+        int all = 0;
+        for (int y = 0; y < plain.height(); y++)
+            for (int x = 0; x < plain.width(); x++)
+                all += shown.pixel(x, y) != plain.pixel(x, y);
+        QCOMPARE(all, total); // nothing else changed
+
+        const int16_t box = SelectSpawnedBall(w, 1);
+        const int16_t colour = w.G.State.SelColor;
+        int showings = 0;
+        for (int tick = 0; tick < 4; tick++) {
+            w.Tick();
+            if (!w.G.State.BlinkHidden) {
+                QCOMPARE(changed(w.grab().toImage(), w.Picture5[box]), inked(colour));
+                showings++;
+            }
+        }
+        QCOMPARE(showings, 2);
+        QTest::mouseClick(w.Picture1, Qt::LeftButton); // the same game again, by the same clock
+        QVERIFY(w.grab().toImage() == shown);
+        QTest::keyClick(w.Picture5[40], Qt::Key_S);
+        QVERIFY(!w.SymbolsShown());
+        QCOMPARE(w.Reader.Account, QStringLiteral("Symbols hidden."));
+        QVERIFY(w.grab().toImage() == plain);
+    }
+
+    // F1 asks the desktop for the manual page, from anywhere in the window.
+    void f1OpensTheManual()
+    {
+        Form1 w;
+        ShowActive(w);
+        QDesktopServices::setUrlHandler(QStringLiteral("man"), this, "OpenUrl");
+        QTest::keyClick(w.Picture1, Qt::Key_F1);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("man"));
+        QCOMPARE(Opened, QUrl(QStringLiteral("man:quintet")));
     }
 
     void controlsStandAtTheirPlaces()

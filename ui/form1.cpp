@@ -12,8 +12,10 @@
 #include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QUrl>
 
 namespace {
 const QColor Navy(0, 0, 128);
@@ -63,6 +65,7 @@ void Form1::MakeLine(int n, int x0, int y0, int x1, int y1, QColor color, int wi
 PictureBox *Form1::MakeBox(int16_t box, int x, int y)
 {
     auto *b = new PictureBox(this, &G.View.Boxes[box], box);
+    b->Symbols = &Symbols;
     b->setGeometry(x, y, BoxSize, BoxSize);
     return b;
 }
@@ -72,8 +75,9 @@ Form1::Form1()
     InstallAccessibility(); // before any box's interface is asked for and cached
     ReadWindow(this, &Reader);
     InitGame(G);
-    // A normal top-level window, which window managers place and focus; with
-    // a title and a close button only. Off the taskbar: FitWindowToPlatform.
+    // A normal top-level window, which window managers place and focus and
+    // list in their taskbars and window switchers (Alt+Tab), so that a player
+    // can always come back to it; with a title and a close button only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(GameWidth, GameHeight);
@@ -129,19 +133,26 @@ Form1::Form1()
     Reader.MessageFrame[0] = Line[7], Reader.MessageFrame[1] = Line[5];
     Reader.Message = Label2;
 
-    // The keyboard starts on the board's first cell; a click never moves it.
+    // The keyboard starts on the board's first cell; a click on a cell or the
+    // smile moves it there, as on Qt's buttons.
     installEventFilter(this);
     for (QWidget *w : findChildren<QWidget *>()) {
         w->installEventFilter(this);
         if (auto *b = qobject_cast<PictureBox *>(w); b && b->Clickable)
-            b->setFocusPolicy(Qt::TabFocus);
+            b->setFocusPolicy(Qt::StrongFocus);
     }
     Picture5[0]->setFocus();
 
     // The end screen starts hidden: the model says so and Sync applies it.
     Timer1.setInterval(300);
     connect(&Timer1, &QTimer::timeout, this, &Form1::Tick);
+    // The first game is told as a new game, for a player who asks for the
+    // last account before any press.
+    Heard before, after;
+    Listen(G, before);
     Form_Load(G);
+    Listen(G, after);
+    LastAccount = Account(G, before, after, Smile);
     Sync();
     FollowRatio(); // the sharp pictures, the smile, the cursor and the icon
     Timer1.start();
@@ -169,6 +180,7 @@ void Form1::FollowRatio()
         return;
     ArtRatio = ratio;
     SetSharpRatio(G.View, ratio);
+    DrawSymbols(Symbols, ratio);
     Picture1->SetPixmap(ArtAt("smile", ratio));
     Picture1->setCursor(HandCursor(ratio));
     setWindowIcon(WindowIcon(ratio));
@@ -181,7 +193,9 @@ void Form1::Tick()
     Sync();
 }
 
-// The account is worked out only for a screen reader that listens.
+// The account is worked out only for a screen reader that listens. It is
+// told once the focus has left a board that the press hid, as Orca stops
+// speaking when the focus moves, and after the game's own message.
 void Form1::Press(int16_t box)
 {
     const bool listening = QAccessible::isActive();
@@ -192,11 +206,29 @@ void Form1::Press(int16_t box)
         Picture1_Click(G);
     else
         Picture5_Click(G, box);
+    QString account;
     if (listening) {
         Listen(G, after);
-        SpeakAccount(this, Reader, Account(G, before, after, box));
+        account = Account(G, before, after, box);
     }
     Sync();
+    if (!listening) {
+        LastAccount.clear(); // it would tell of an earlier press
+        return;
+    }
+    if (!account.isEmpty())
+        LastAccount = account;
+    SpeakAccount(this, Reader, account);
+}
+
+QString Form1::Answer(int16_t question) const
+{
+    switch (question) {
+    case AskLines: return LinesThrough(G, Keys.Cell);
+    case AskSummary: return GameSummary(G);
+    case AskLast: return LastAccount.isEmpty() ? QStringLiteral("Nothing to repeat.") : LastAccount;
+    default: return BallsOf(G, question);
+    }
 }
 
 int16_t Form1::Focused() const
@@ -207,17 +239,55 @@ int16_t Form1::Focused() const
 
 void Form1::keyPressEvent(QKeyEvent *e)
 {
-    int16_t action, target;
-    MapKey(e->key(), e->modifiers(), Focused(), action, target);
-    if (action == KeyNothing) {
-        QWidget::keyPressEvent(e);
+    const KeyMeaning k = MapKey(e->key(), e->modifiers(), Focused());
+    // As on Qt's buttons, a held key acts once; only the moves repeat.
+    if (e->isAutoRepeat() && k.Action != KeyFocus && k.Action != KeyNothing)
         return;
+    // A first digit waits for the second; any other key drops it, but a
+    // modifier alone does not: some layouts need Shift for the digits.
+    const int16_t first = FirstDigit;
+    if (!IsModifierKey(e->key()))
+        FirstDigit = 0;
+    switch (k.Action) {
+    case KeyFocus:
+        ShowRing(true);
+        Picture5[k.Target]->setFocus(Qt::OtherFocusReason);
+        break;
+    case KeyPress:
+        ShowRing(true);
+        if (k.Target == Smile || Picture5[k.Target]->isVisible())
+            Press(k.Target);
+        break;
+    case KeyDigit:
+        if (!first) {
+            FirstDigit = k.Target;
+        } else if (Picture5[0]->isVisible()) {
+            ShowRing(true);
+            Picture5[(first - 1) * 9 + k.Target - 1]->setFocus(Qt::OtherFocusReason);
+        }
+        break;
+    case KeyAsk: SpeakAccount(this, Reader, Answer(k.Target)); break;
+    case KeySymbols:
+        ShowSymbols(!Symbols.Shown);
+        SpeakAccount(this, Reader,
+                     Symbols.Shown ? QStringLiteral("Symbols shown.") : QStringLiteral("Symbols hidden."));
+        break;
+    case KeyManual:
+        // GNOME's and KDE's help viewers both show manual pages; where
+        // nothing takes the address, nothing happens.
+        QDesktopServices::openUrl(QUrl(QStringLiteral("man:quintet")));
+        break;
+    default: QWidget::keyPressEvent(e);
     }
-    ShowRing(true);
-    if (action == KeyFocus)
-        Picture5[target]->setFocus(Qt::OtherFocusReason);
-    else if (target == Smile || Picture5[target]->isVisible())
-        Press(target);
+}
+
+// Only the boxes that show a ball change.
+void Form1::ShowSymbols(bool shown)
+{
+    Symbols.Shown = shown;
+    for (int16_t i = 0; i < BoxCount; i++)
+        if (BallOnTop(G.View.Boxes[i]))
+            BoxWidget(i)->update();
 }
 
 // The smile and the board are the two stops: a Tab goes to the other one,
@@ -240,6 +310,7 @@ bool Form1::eventFilter(QObject *o, QEvent *e)
         const auto *k = static_cast<QKeyEvent *>(e);
         const auto mods = k->modifiers() & ~Qt::ShiftModifier;
         if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && mods == Qt::NoModifier) {
+            FirstDigit = 0;
             focusNextPrevChild(k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier));
             ShowRing(true);
             return true;
@@ -249,11 +320,21 @@ bool Form1::eventFilter(QObject *o, QEvent *e)
     } else if (e->type() == QEvent::FocusIn) {
         if (Focused() != Smile)
             Keys.Cell = Focused();
-        ShowRing(Keys.Shown);
+        // A click hides the ring where it moves the focus.
+        ShowRing(Keys.Shown && static_cast<QFocusEvent *>(e)->reason() != Qt::MouseFocusReason);
     } else if (o == this && e->type() == QEvent::Resize) {
         ShowRing(Keys.Shown); // a maximised window moves the game
     }
     return QWidget::eventFilter(o, e);
+}
+
+// As Qt's widgets show the focus only in the active window, so does the ring;
+// it comes back with the window if keys were in use.
+void Form1::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::ActivationChange)
+        ShowRing(Keys.Shown);
+    QWidget::changeEvent(e);
 }
 
 void Form1::ShowRing(bool shown)

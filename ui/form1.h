@@ -6,6 +6,7 @@
 #include "ui/access/access.h"
 #include "ui/keys.h"
 #include "ui/picturebox.h"
+#include "ui/symbols.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -28,6 +29,7 @@ class Form1 : public QWidget {
     QTimer Timer1;
     int16_t NamedAs[84]; // what each box's accessible name last said
     ReaderParts Reader;  // what a screen reader is shown of the window
+    QString LastAccount; // the last press's account, which L says once more
 
     // Brings the widgets up to date with the screen model after an event.
     void Sync();
@@ -41,8 +43,12 @@ class Form1 : public QWidget {
     // Whether the keyboard focus is drawn: from the first key that moves the
     // focus or presses, until the next mouse click.
     bool RingShown() const { return Keys.Shown; }
+    // Shows or hides a symbol on every ball, for the rest of the run.
+    void ShowSymbols(bool shown);
+    bool SymbolsShown() const { return Symbols.Shown; }
 
   protected:
+    void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     bool event(QEvent *e) override; // follows a change of screen
     bool eventFilter(QObject *o, QEvent *e) override;
@@ -59,7 +65,11 @@ class Form1 : public QWidget {
     PictureBox *BoxWidget(int16_t box) const;
     void FollowRatio();
     void ShowRing(bool shown);
+    // The answer to a question key, a Question or a colour 1..6.
+    QString Answer(int16_t question) const;
 
-    qreal ArtRatio = 0; // the device pixel ratio the pictures are drawn for
-    KeyboardFocus Keys; // the keyboard focus, as the window shows it
+    qreal ArtRatio = 0;     // the device pixel ratio the pictures are drawn for
+    KeyboardFocus Keys;     // the keyboard focus, as the window shows it
+    SymbolSet Symbols;      // the symbols over the balls
+    int16_t FirstDigit = 0; // a row typed, 1..9, waiting for its column; 0 for none
 };

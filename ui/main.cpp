@@ -1,21 +1,35 @@
-// Quintet: start the window and run until it is closed.
+// Quintet: read the command line, start the window and run until it is closed.
 #include "ui/form1.h"
+#include "ui/options.h"
 #include "ui/platform.h"
 
 #include <QApplication>
 
-int main(int, char **argv)
+namespace {
+QStringList Arguments(int argc, char **argv)
 {
+    QStringList list;
+    for (int i = 0; i < argc; i++)
+        list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    Options options;
+    ReadOptions(Arguments(argc, argv), false, options); // --help and --version need no display
     CheckDisplay();
-    // The game takes no command line, not even Qt's own options.
-    int argc = 1;
-    QApplication app(argc, argv);
+    QApplication app(argc, argv); // takes Qt's own options out of argv
     DisplayOpened();
+    ReadOptions(QCoreApplication::arguments(), true, options);
     app.setApplicationName(QStringLiteral("Quintet"));
+    app.setApplicationVersion(QStringLiteral(QUINTET_VERSION));
     app.setDesktopFileName(QStringLiteral("io.github.quintet.Quintet"));
     int status;
     {
         Form1 w;
+        w.ShowSymbols(options.Symbols);
         FitWindowToPlatform(&w);
         w.show();
         status = app.exec();

@@ -1,5 +1,6 @@
-// A picture box paints its model's picture, or a fixed pixmap for the smile,
-// and makes a click of a left press and release on itself.
+// A picture box paints its model's picture, with the symbol of its ball when
+// symbols are shown, or a fixed pixmap for the smile; and it makes a click of
+// a left press and release on itself.
 #include "ui/picturebox.h"
 
 #include <QMouseEvent>
@@ -20,10 +21,14 @@ void PictureBox::SetPixmap(const QPixmap &pixmap)
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    if (Model)
-        p.drawImage(0, 0, Model->Sharp.isNull() ? Model->Image : Model->Sharp);
-    else
+    if (!Model) {
         p.drawPixmap(0, 0, Pixmap);
+        return;
+    }
+    p.drawImage(0, 0, Model->Sharp.isNull() ? Model->Image : Model->Sharp);
+    if (Symbols && Symbols->Shown)
+        if (const int16_t c = BallOnTop(*Model))
+            p.drawImage(0, 0, Symbols->Pictures[c]);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *e)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/screen.h"
+#include "ui/symbols.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -17,8 +18,9 @@ class PictureBox : public QWidget {
     PictureBox(QWidget *parent, const Box *model, int16_t index);
     void SetPixmap(const QPixmap &pixmap);
 
-    const int16_t Index;  // the box number, or Smile
-    const bool Clickable; // a cell box or the smile, not a preview
+    const int16_t Index;                // the box number, or Smile
+    const bool Clickable;               // a cell box or the smile, not a preview
+    const SymbolSet *Symbols = nullptr; // the window's symbols, over a model's balls
 
   signals:
     void clicked();

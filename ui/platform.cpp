@@ -90,15 +90,6 @@ xcb_atom_t Atom(xcb_connection_t *c, const char *name, bool onlyIfExists = false
     return a;
 }
 
-// A normal top-level window, which window managers place and focus as such,
-// kept off the taskbar: _NET_WM_STATE_SKIP_TASKBAR before the window is mapped
-// (Qt adds its own states to it when it maps the window).
-void KeepOffTaskbar(xcb_connection_t *c, QWidget *window)
-{
-    const xcb_atom_t state = Atom(c, "_NET_WM_STATE"), skip = Atom(c, "_NET_WM_STATE_SKIP_TASKBAR");
-    xcb_change_property(c, XCB_PROP_MODE_APPEND, xcb_window_t(window->winId()), state, XCB_ATOM_ATOM, 32, 1, &skip);
-}
-
 // Whether a window manager runs: it names its check window on the root window.
 bool WindowManagerRuns(xcb_connection_t *c)
 {
@@ -235,10 +226,9 @@ void FitWindowToPlatform(QWidget *window)
     }
 #if QUINTET_XCB
     if (xcb_connection_t *c = X11Connection()) {
-        KeepOffTaskbar(c, window);
-        // Asked of the window manager as the window maps: openbox gives a
-        // window off the taskbar the focus only when asked. Without one the
-        // focus stays where X keeps it.
+        // Asked of the window manager as the window maps, as openbox gives a
+        // new window the focus only when asked. Without one the focus stays
+        // where X keeps it.
         if (WindowManagerRuns(c))
             window->activateWindow();
         qApp->installNativeEventFilter(watch);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "ui/access/account.h"
+#include "ui/access/answers.h"
 #include "ui/access/names.h"
 #include "ui/access/parts.h"
 

@@ -9,18 +9,6 @@
 
 namespace {
 
-QString At(int16_t box)
-{
-    return QStringLiteral("row %1, column %2").arg(box / 9 + 1).arg(box % 9 + 1);
-}
-
-QString Capital(QString s)
-{
-    if (!s.isEmpty())
-        s[0] = s[0].toUpper();
-    return s;
-}
-
 // Whether the press drew a burst in the box.
 bool BurstNow(const Heard &before, const Heard &after, int16_t box)
 {
@@ -45,22 +33,20 @@ template <typename ColourOf> QString Cleared(const Heard &before, const Heard &a
 }
 
 // The balls a spawn or a new game placed, in the order they came, with the
-// colour each was given: "New balls: red at row 1, column 2; ...".
-QString NewBalls(const Game &g, const int16_t colours[4], const Heard &before, const Heard &after)
+// colour each was given: "New balls: red at row 1, column 2; ...". A ball is
+// new where its cell was free for it: a spawn that ends the game may place
+// none, and its cells are an earlier turn's.
+template <typename FreeBefore>
+QString NewBalls(const Game &g, const int16_t colours[4], const Heard &before, const Heard &after, FreeBefore free)
 {
     QStringList parts;
     for (int16_t k = 1; k <= 3; k++) {
         const CellPos p = g.State.NewPos[k];
         const int16_t box = CellIndex(p.x, p.y);
-        if (after.Cell[box] == colours[k] || BurstNow(before, after, box))
-            parts << QStringLiteral("%1 at %2").arg(ColourName(colours[k]), At(box));
+        if (free(box) && (after.Cell[box] == colours[k] || BurstNow(before, after, box)))
+            parts << QStringLiteral("%1 at %2").arg(ColourName(colours[k]), PlaceOfBox(box));
     }
     return parts.isEmpty() ? QString() : QStringLiteral("New balls: %1.").arg(parts.join(QStringLiteral("; ")));
-}
-
-QString NextColours(const Heard &h)
-{
-    return QStringLiteral("Next: %1, %2, %3.").arg(ColourName(h.Next[1]), ColourName(h.Next[2]), ColourName(h.Next[3]));
 }
 
 } // namespace
@@ -89,26 +75,32 @@ QString Account(const Game &g, const Heard &before, const Heard &after, int16_t 
         int16_t colours[4] = {};
         for (int16_t k = 1; k <= 3; k++)
             colours[k] = after.Cell[CellIndex(g.State.NewPos[k].x, g.State.NewPos[k].y)];
-        said << QStringLiteral("New game.") << NewBalls(g, colours, before, after) << NextColours(after);
+        // The new game clears the board before it places them.
+        said << QStringLiteral("New game.") << NewBalls(g, colours, before, after, [](int16_t) { return true; })
+             << NextColours(after.Next);
     } else if (after.Selected == pressed && before.Cell[pressed]) {
-        said << QStringLiteral("%1 ball picked up at %2.").arg(Capital(ColourName(before.Cell[pressed])), At(pressed));
+        said << QStringLiteral("%1 ball picked up at %2.")
+                    .arg(Capital(ColourName(before.Cell[pressed])), PlaceOfBox(pressed));
     } else if (before.Selected >= 0 && !before.Cell[pressed] && after.Selected < 0) {
         const int16_t colour = before.Cell[before.Selected];
-        said << QStringLiteral("%1 ball to %2.").arg(Capital(ColourName(colour)), At(pressed));
+        said << QStringLiteral("%1 ball to %2.").arg(Capital(ColourName(colour)), PlaceOfBox(pressed));
         // Every line a move makes runs through the cell it moved to; a move
         // that cleared nothing brought new balls, which may clear lines too.
-        auto was = [&](int16_t box) { return box == pressed ? colour : before.Cell[box]; };
+        // What each cell held once the ball had moved:
+        auto was = [&](int16_t box) {
+            return box == pressed ? colour : box == before.Selected ? Empty : before.Cell[box];
+        };
         if (BurstNow(before, after, pressed)) {
             said << Cleared(before, after, was);
         } else {
-            said << NewBalls(g, before.Next, before, after);
+            said << NewBalls(g, before.Next, before, after, [&](int16_t box) { return was(box) == Empty; });
             said << Cleared(before, after, [&](int16_t box) {
                 for (int16_t k = 1; k <= 3; k++)
                     if (CellIndex(g.State.NewPos[k].x, g.State.NewPos[k].y) == box)
                         return before.Next[k];
                 return was(box);
             });
-            said << NextColours(after);
+            said << NextColours(after.Next);
         }
     }
     if (after.Score != before.Score)

@@ -47,15 +47,21 @@ QRect BoxAccessible::rect() const
     return ScreenRect(widget(), widget()->rect());
 }
 
+// Qt's bridge grants a reader's grab-focus only to an object that lists the
+// set-focus action.
 QStringList BoxAccessible::actionNames() const
 {
-    return Box()->Clickable ? QStringList{pressAction()} : QStringList{};
+    return Box()->Clickable ? QStringList{pressAction(), setFocusAction()} : QStringList{};
 }
 
 void BoxAccessible::doAction(const QString &name)
 {
-    if (name == pressAction() && Box()->Clickable && Box()->isVisible())
+    if (!Box()->Clickable || !Box()->isVisible())
+        return;
+    if (name == pressAction())
         emit Box()->clicked();
+    else if (name == setFocusAction())
+        Box()->setFocus(Qt::OtherFocusReason);
 }
 
 void *BoxAccessible::interface_cast(QAccessible::InterfaceType t)

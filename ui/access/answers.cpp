@@ -1,0 +1,64 @@
+// The answers read the board as it stands, as the cells' names do.
+#include "ui/access/answers.h"
+
+#include "game/game.h"
+#include "ui/access/names.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace {
+
+// The runs of equal cells along a line from (x, y), a step of (dx, dy) at a
+// time to the board's edge: "2 empty, 2 red, 5 empty".
+QString Runs(const GameState &s, int16_t x, int16_t y, int16_t dx, int16_t dy)
+{
+    QStringList runs;
+    int16_t value = -1, length = 0;
+    for (; x >= 1 && x <= 9 && y >= 1 && y <= 9; x += dx, y += dy) {
+        if (s.Board(x, y) != value && length) {
+            runs << QStringLiteral("%1 %2").arg(length).arg(ColourName(value));
+            length = 0;
+        }
+        value = s.Board(x, y);
+        length++;
+    }
+    runs << QStringLiteral("%1 %2").arg(length).arg(ColourName(value));
+    return runs.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+QString BallsOf(const Game &g, int16_t colour)
+{
+    QStringList at;
+    for (int16_t box = 0; box <= 80; box++)
+        if (g.State.Board(box % 9 + 1, box / 9 + 1) == colour)
+            at << PlaceOfBox(box);
+    if (at.isEmpty())
+        return QStringLiteral("No %1 balls.").arg(ColourName(colour));
+    return QStringLiteral("%1 balls: %2.").arg(Capital(ColourName(colour)), at.join(QStringLiteral("; ")));
+}
+
+QString LinesThrough(const Game &g, int16_t box)
+{
+    const GameState &s = g.State;
+    int16_t x, y;
+    CellXY(box, x, y);
+    const int16_t down = std::min(x - 1, y - 1), up = std::min(x - 1, 9 - y);
+    const int16_t dx = x - down, dy = y - down, ux = x - up, uy = y + up;
+    return QStringLiteral("Row %1: %2. Column %3: %4. Down from %5: %6. Up from %7: %8.")
+        .arg(QString::number(y), Runs(s, 1, y, 1, 0), QString::number(x), Runs(s, x, 1, 0, 1), PlaceName(dx, dy),
+             Runs(s, dx, dy, 1, 1), PlaceName(ux, uy), Runs(s, ux, uy, 1, -1));
+}
+
+QString GameSummary(const Game &g)
+{
+    int16_t free = 0;
+    for (int16_t x = 1; x <= 9; x++)
+        for (int16_t y = 1; y <= 9; y++)
+            free += g.State.Board(x, y) == Empty;
+    return QStringLiteral("Score %1. %2 free %3. %4")
+        .arg(g.View.Label1, QString::number(free), free == 1 ? QStringLiteral("cell") : QStringLiteral("cells"),
+             NextColours(g.State.NextColor));
+}
