@@ -141,7 +141,7 @@ class TestHiDpi : public QObject {
                         partial += qAlpha(im.pixel(x, y)) > 0 && qAlpha(im.pixel(x, y)) < 255;
                 QVERIFY2(partial > 10, name);
             }
-            const QCursor c = HandCursor(r);
+            const QCursor c = HandCursor(r, false);
             const QPoint hot = c.hotSpot();
             QCOMPARE(hot, QPoint(qFloor(12.25 * r), qFloor(r)));
             // Nothing of the hand above the hot spot's row; the tip is on it.

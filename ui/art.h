@@ -2,8 +2,6 @@
 // the icon, drawn for the device size.
 #pragma once
 
-#include "ui/platform.h"
-
 #include <QCursor>
 #include <QIcon>
 #include <QPixmap>
@@ -16,6 +14,6 @@ QPixmap ArtAt(const char *name, qreal ratio);
 QPoint HandHotSpot(int size);
 // The hand for the platform: on Wayland its hot spot in the cursor surface's
 // logical pixels.
-QCursor HandCursor(qreal ratio, bool wayland = OnWayland());
+QCursor HandCursor(qreal ratio, bool wayland);
 // The two images of the design, and on a dense screen one at device size.
 QIcon WindowIcon(qreal ratio);

@@ -8,6 +8,7 @@
 #include "ui/art.h"
 #include "ui/draw.h"
 #include "ui/keys.h"
+#include "ui/platform.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -182,7 +183,7 @@ void Form1::FollowRatio()
     SetSharpRatio(G.View, ratio);
     DrawSymbols(Symbols, ratio);
     Picture1->SetPixmap(ArtAt("smile", ratio));
-    Picture1->setCursor(HandCursor(ratio));
+    Picture1->setCursor(HandCursor(ratio, OnWayland()));
     setWindowIcon(WindowIcon(ratio));
     Sync();
 }

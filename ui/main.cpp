@@ -2,6 +2,7 @@
 #include "ui/form1.h"
 #include "ui/options.h"
 #include "ui/platform.h"
+#include "ui/program.h"
 
 #include <QApplication>
 
@@ -19,9 +20,9 @@ int main(int argc, char **argv)
 {
     Options options;
     ReadOptions(Arguments(argc, argv), false, options); // --help and --version need no display
-    CheckDisplay();
-    QApplication app(argc, argv); // takes Qt's own options out of argv
-    DisplayOpened();
+    HoldStartMessages();
+    QApplication app(argc, argv); // reaches the display, and takes Qt's own options out of argv
+    StartSucceeded();
     ReadOptions(QCoreApplication::arguments(), true, options);
     app.setApplicationName(QStringLiteral("Quintet"));
     app.setApplicationVersion(QStringLiteral(QUINTET_VERSION));

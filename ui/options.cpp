@@ -2,7 +2,7 @@
 // the game prints its own answers, as a program without a window yet.
 #include "ui/options.h"
 
-#include "ui/platform.h"
+#include "ui/program.h"
 
 #include <QCommandLineParser>
 #include <cstdio>

@@ -1,0 +1,88 @@
+// X11: the window manager's focus for a new window, and the end of the game
+// when another program destroys its window (xdotool windowclose, xkill
+// without killing the client): Qt passes that X event on and does nothing
+// else.
+#include "ui/x11.h"
+
+#if QUINTET_XCB
+#include <QAbstractNativeEventFilter>
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+#include <cstdlib>
+#include <cstring>
+#include <xcb/xcb.h>
+
+namespace {
+
+// The atom of a name; with onlyIfExists, none where no client has named it.
+xcb_atom_t Atom(xcb_connection_t *c, const char *name, bool onlyIfExists = false)
+{
+    xcb_intern_atom_reply_t *r =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, onlyIfExists, uint16_t(std::strlen(name)), name), nullptr);
+    const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(r);
+    return a;
+}
+
+// Whether a window manager runs: it names its check window on the root window.
+bool WindowManagerRuns(xcb_connection_t *c)
+{
+    const xcb_atom_t a = Atom(c, "_NET_SUPPORTING_WM_CHECK", true);
+    if (a == XCB_ATOM_NONE)
+        return false;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_get_property_reply_t *check =
+        xcb_get_property_reply(c, xcb_get_property(c, 0, root, a, XCB_ATOM_WINDOW, 0, 1), nullptr);
+    const bool runs = check && xcb_get_property_value_length(check) == 4;
+    free(check);
+    return runs;
+}
+
+class DestroyWatch : public QObject, public QAbstractNativeEventFilter {
+  public:
+    explicit DestroyWatch(QWidget *window) : QObject(window), Window(window) {}
+
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        if (type != "xcb_generic_event_t")
+            return false;
+        auto *event = static_cast<xcb_generic_event_t *>(message);
+        if ((event->response_type & 0x7f) != XCB_DESTROY_NOTIFY)
+            return false;
+        auto *destroyed = static_cast<xcb_destroy_notify_event_t *>(message);
+        if (Window->windowHandle() && destroyed->window == Window->windowHandle()->winId())
+            QCoreApplication::quit();
+        return false;
+    }
+
+  private:
+    QWidget *Window;
+};
+
+} // namespace
+
+xcb_connection_t *X11Connection()
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 && QGuiApplication::platformName() == QLatin1String("xcb") ? x11->connection() : nullptr;
+}
+
+void FitX11Window(QWidget *window)
+{
+    xcb_connection_t *c = X11Connection();
+    if (!c)
+        return;
+    // Asked of the window manager as the window maps, as openbox gives a new
+    // window the focus only when asked. Without one the focus stays where X
+    // keeps it.
+    if (WindowManagerRuns(c))
+        window->activateWindow();
+    qApp->installNativeEventFilter(new DestroyWatch(window));
+}
+
+#else
+
+void FitX11Window(QWidget *) {}
+
+#endif
