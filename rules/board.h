@@ -4,6 +4,10 @@
 
 #include <cstdint>
 
+// The board's side in cells, and its cells: the boxes 0..CellCount - 1.
+constexpr int16_t BoardSize = 9;
+constexpr int16_t CellCount = BoardSize * BoardSize;
+
 // Cell values of the board. 1..6 are ball colours.
 constexpr int16_t Empty = 0;
 constexpr int16_t PathMark = 9; // only ever on the board while FindPath runs

@@ -326,6 +326,8 @@ def play(pid, orca_log):
     said = space_and_hear(account, ear, account.get_name())
     if said != "%s ball picked up at row %d, column %d." % (board[src].capitalize(), src[0], src[1]):
         fail("the account of a ball picked up: %r" % said)
+    key("space")  # picked up again: the same account, spoken again
+    ear.expect(said)
     go(table, dst)
     said = space_and_hear(account, ear, said)
     m = MOVE.match(said)

@@ -149,7 +149,7 @@ class TestAccess : public QObject {
         }
         QCOMPARE(frame->child(0), Of(w.Picture1));
         QCOMPARE(frame->child(2), Of(w.Picture4));
-        QCOMPARE(frame->child(10), Of(w.Label7));
+        QCOMPARE(frame->child(10), Of(w.EndScreen[Label7]));
         QCOMPARE(frame->indexOfChild(Of(w.Line[1])), -1);
         QCOMPARE(frame->child(12), nullptr);
 
@@ -203,7 +203,7 @@ class TestAccess : public QObject {
         ShowEndScreen(w.G);
         w.Sync();
         QVERIFY(board->state().invisible);
-        QCOMPARE(Of(&w)->childAt(box40.center().x(), box40.center().y()), Of(w.Label5));
+        QCOMPARE(Of(&w)->childAt(box40.center().x(), box40.center().y()), Of(w.EndScreen[Label5]));
     }
 
     // Maximised, the game stands in the middle of a larger window: the
@@ -221,6 +221,7 @@ class TestAccess : public QObject {
         QAccessibleInterface *board = Of(&w)->child(5), *bar = Of(&w)->child(11);
         QCOMPARE(board->rect(), Of(w.Picture5[0])->rect() | Of(w.Picture5[80])->rect());
         QCOMPARE(bar->rect(), Of(w.Line[7])->rect() | Of(w.Line[5])->rect());
+        QCOMPARE(bar->child(1)->rect(), Of(w.Label2)->rect()); // the account stands where the message does
         const QPoint c = Of(w.Picture5[40])->rect().center();
         QCOMPARE(Of(&w)->childAt(c.x(), c.y()), board); // a reader's hit test finds the board
     }
@@ -350,6 +351,26 @@ class TestAccess : public QObject {
             << QStringList{QStringLiteral("Magenta ball picked up at row 2, column 1."),
                            QStringLiteral("Magenta ball to row 1, column 1. Next: red, red, red.")}
             << QStringLiteral("Game Over!");
+        // The first new ball makes five red in column 1.
+        QStringList four(9, empty);
+        for (int y = 1; y <= 4; y++)
+            four[y] = QStringLiteral("1........");
+        four[8] = QStringLiteral("........2");
+        QTest::newRow("a new ball completes a line")
+            << four << QList<int>{1, 3, 4} << QList<float>{0, 0, 0, 0, 0, 0} << QList<int>{80, 79}
+            << QStringList{QStringLiteral("Orange ball picked up at row 9, column 9."),
+                           QStringLiteral("Orange ball to row 9, column 8. New balls: red at row 1, column 1; yellow "
+                                          "at row 6, column 1; green at row 7, column 1. Cleared 5 red. Next: red, "
+                                          "red, red. Score 3.")}
+            << QString();
+        // A new game after a score: its own balls and colours, and its score.
+        QTest::newRow("a new game after a score")
+            << line << QList<int>{1, 1, 1} << QList<float>{} << QList<int>{31, 4, Smile}
+            << QStringList{QStringLiteral("Yellow ball picked up at row 4, column 5."),
+                           QStringLiteral("Yellow ball to row 1, column 5. Cleared 5 yellow. Score 3."),
+                           QStringLiteral("New game. New balls: green at row 8, column 7; green at row 4, column 8; red "
+                                          "at row 4, column 2. Next: cyan, orange, green. Score 0.")}
+            << QString();
     }
 
     void eachPressIsToldInOneShortText()
@@ -372,7 +393,10 @@ class TestAccess : public QObject {
         for (int i = 0; i < presses.size(); i++) {
             Heard before, after;
             Listen(g, before);
-            Picture5_Click(g, int16_t(presses[i]));
+            if (presses[i] == Smile)
+                Picture1_Click(g);
+            else
+                Picture5_Click(g, int16_t(presses[i]));
             Listen(g, after);
             QCOMPARE(Account(g, before, after, int16_t(presses[i])), said[i]);
         }

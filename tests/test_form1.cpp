@@ -66,7 +66,8 @@ class TestForm1 : public QObject {
         }
         if (w.Label1->text() != s.Label1 || w.Label2->text() != s.Label2)
             return QStringLiteral("captions");
-        if (w.Label3->isVisibleTo(&w) != s.EndVisible[Label3] || w.Line[9]->isVisibleTo(&w) != s.EndVisible[Line9])
+        if (w.EndScreen[Label3]->isVisibleTo(&w) != s.EndVisible[Label3] ||
+            w.Line[9]->isVisibleTo(&w) != s.EndVisible[Line9])
             return QStringLiteral("end screen");
         return QString();
     }
@@ -302,6 +303,25 @@ class TestForm1 : public QObject {
         QCOMPARE(w.focusWidget(), w.Picture5[8]);
     }
 
+    // Shift+Tab shows the ring as Tab does, and a new game by a key keeps it.
+    void theRingComesWithShiftTabAndStaysThroughANewGame()
+    {
+        Form1 w;
+        ShowActive(w);
+        auto ringAround = [&w](QWidget *box) {
+            const QRect r = box->geometry();
+            return w.RingShown() && At(w.grab().toImage(), r.left() - 1, r.top() - 1) == qRgb(255, 255, 255);
+        };
+        QTest::keyClick(w.focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(w.focusWidget(), w.Picture1);
+        QVERIFY(ringAround(w.Picture1));
+        QTest::keyClick(w.focusWidget(), Qt::Key_Space);
+        QVERIFY(ringAround(w.Picture1));
+        QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(w.focusWidget(), Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(ringAround(w.Picture5[0]));
+    }
+
     // The ring lies in the gap around the focused box, white, and touches no
     // box; a click anywhere takes it away and leaves every pixel as before.
     void theFocusRingLeavesEveryBoxAlone()
@@ -486,19 +506,19 @@ class TestForm1 : public QObject {
         QCOMPARE(w.Picture1->geometry(), QRect(8, 8, 35, 35));
         QCOMPARE(w.Label1->geometry(), QRect(48, 8, 137, 38));
         QCOMPARE(w.Label2->geometry(), QRect(16, 352, 273, 49));
-        QCOMPARE(w.Label3->geometry(), QRect(8, 104, 289, 33));
-        QCOMPARE(w.Label5->geometry(), QRect(8, 168, 289, 49));
-        QCOMPARE(w.Label7->geometry(), QRect(8, 256, 289, 33));
+        QCOMPARE(w.EndScreen[Label3]->geometry(), QRect(8, 104, 289, 33));
+        QCOMPARE(w.EndScreen[Label5]->geometry(), QRect(8, 168, 289, 49));
+        QCOMPARE(w.EndScreen[Label7]->geometry(), QRect(8, 256, 289, 33));
         QCOMPARE(w.Line[1]->geometry(), QRect(195, 4, 104, 1));
         QCOMPARE(w.Line[2]->geometry(), QRect(195, 41, 105, 1));
         QCOMPARE(w.Line[6]->geometry(), QRect(293, 348, 1, 58));
         QCOMPARE(w.Line[9]->geometry(), QRect(8, 56, 289, 4));
-        QCOMPARE(w.Label3->text(), QStringLiteral("Click smile to try again"));
+        QCOMPARE(static_cast<QLabel *>(w.EndScreen[Label3])->text(), QStringLiteral("Click smile to try again"));
         QCOMPARE(w.Picture1->toolTip(), QStringLiteral("Start New Game"));
         QCOMPARE(w.Picture1->cursor().hotSpot(), QPoint(12, 1));
         QCOMPARE(w.Label1->font().pointSizeF(), 24.0);
         QCOMPARE(w.Label2->font().pointSizeF(), 29.25);
-        QCOMPARE(w.Label3->font().pointSizeF(), 13.5);
+        QCOMPARE(static_cast<QLabel *>(w.EndScreen[Label3])->font().pointSizeF(), 13.5);
         QVERIFY(w.Label1->alignment() & Qt::AlignHCenter);
         QCOMPARE(w.Timer1.interval(), 300);
         QVERIFY(w.Timer1.isActive());
@@ -515,8 +535,7 @@ class TestForm1 : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         for (int i = 0; i <= 80; i++)
             QVERIFY(w.Picture5[i]->isVisible());
-        for (QWidget *end :
-             std::initializer_list<QWidget *>{w.Label3, w.Label4, w.Label5, w.Label6, w.Label7, w.Line[9]})
+        for (QWidget *end : w.EndScreen)
             QVERIFY(!end->isVisible());
         QCOMPARE(w.Label1->text(), QStringLiteral("0"));
         QCOMPARE(w.Label2->text(), QString());
@@ -675,13 +694,13 @@ class TestForm1 : public QObject {
         QVERIFY(moves > 10);
         QVERIFY(refused > 0);
         QVERIFY(cleared > 0);
-        QVERIFY(w.Label3->isVisible());
+        QVERIFY(w.EndScreen[Label3]->isVisible());
         QVERIFY(!w.Picture5[0]->isVisible());
         QCOMPARE(w.Label2->text().isEmpty(), false);
         QTest::mouseClick(w.Picture1, Qt::LeftButton);
         QCOMPARE(w.G.State.IsGameOver, int16_t(0));
         QVERIFY(w.Picture5[0]->isVisible());
-        QVERIFY(!w.Label3->isVisible());
+        QVERIFY(!w.EndScreen[Label3]->isVisible());
         QCOMPARE(w.Label1->text(), QStringLiteral("0"));
         QCOMPARE(CountBalls(w.G), int16_t(3));
         QCOMPARE(CheckInvariants(w.G), QString());

@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QUrl>
 
@@ -74,7 +75,9 @@ PictureBox *Form1::MakeBox(int16_t box, int x, int y)
 Form1::Form1()
 {
     InstallAccessibility(); // before any box's interface is asked for and cached
-    ReadWindow(this, &Reader);
+    Reader.Cells = Picture5;
+    Reader.EndScreen = EndScreen;
+    ReadParts(this, &Reader);
     InitGame(G);
     // A normal top-level window, which window managers place and focus and
     // list in their taskbars and window switchers (Alt+Tab), so that a player
@@ -85,8 +88,8 @@ Form1::Form1()
     setWindowTitle(QStringLiteral("Quintet"));
     Fill(this, Navy);
 
-    for (int16_t i = 0; i <= 80; i++) {
-        Picture5[i] = MakeBox(i, 8 + 32 * (i % 9), 56 + 32 * (i / 9));
+    for (int16_t i = 0; i < CellCount; i++) {
+        Picture5[i] = MakeBox(i, 8 + 32 * (i % BoardSize), 56 + 32 * (i / BoardSize));
         connect(Picture5[i], &PictureBox::clicked, this, [this, i] { Press(i); });
     }
     Picture4 = MakeBox(::Picture4, 200, 8);
@@ -102,19 +105,19 @@ Form1::Form1()
 
     Label1 = MakeLabel(48, 8, 137, 38, Black, Magenta, 24, QStringLiteral("1234567"));
     Label2 = MakeLabel(16, 352, 273, 49, Black, Olive, 29.25, QString());
-    Label3 = MakeLabel(8, 104, 289, 33, Navy, Cyan, 13.5, QStringLiteral("Click smile to try again"));
-    Label4 = MakeLabel(8, 136, 289, 33, Navy, Cyan, 13.5, QStringLiteral("Thank you for playing!"));
-    Label5 =
+    EndScreen[Label3] = MakeLabel(8, 104, 289, 33, Navy, Cyan, 13.5, QStringLiteral("Click smile to try again"));
+    EndScreen[Label4] = MakeLabel(8, 136, 289, 33, Navy, Cyan, 13.5, QStringLiteral("Thank you for playing!"));
+    QLabel *notice =
         MakeLabel(8, 168, 289, 49, Navy, Cyan, 13.5, QStringLiteral("Copyright \u00A9 2026 the Quintet developers"));
-    Label6 = MakeLabel(8, 224, 289, 33, Navy, Cyan, 13.5, QStringLiteral("We hope to see you again soon."));
-    Label7 = MakeLabel(8, 256, 289, 33, Navy, Cyan, 13.5, QStringLiteral("The Quintet project"));
-    Label5->setWordWrap(true);
+    notice->setWordWrap(true);
+    EndScreen[Label5] = notice;
+    EndScreen[Label6] = MakeLabel(8, 224, 289, 33, Navy, Cyan, 13.5, QStringLiteral("We hope to see you again soon."));
+    EndScreen[Label7] = MakeLabel(8, 256, 289, 33, Navy, Cyan, 13.5, QStringLiteral("The Quintet project"));
     Label1->setAccessibleDescription(QStringLiteral("Score"));
     Label2->setAccessibleDescription(QStringLiteral("Message"));
     for (int16_t &n : NamedAs)
         n = -1;
 
-    Line[0] = nullptr;
     MakeLine(1, 195, 4, 298, 4, Blue);
     MakeLine(2, 195, 41, 299, 41, Blue);
     MakeLine(3, 195, 4, 195, 41, Blue);
@@ -124,24 +127,21 @@ Form1::Form1()
     MakeLine(7, 12, 348, 293, 348, Olive);
     MakeLine(8, 12, 348, 12, 405, Olive);
     MakeLine(9, 8, 56, 296, 56, Yellow, 4);
+    EndScreen[Line9] = Line[9];
 
     Reader.Smile = Picture1;
     Reader.Score = Label1;
     Reader.Previews[0] = Picture4, Reader.Previews[1] = Picture3, Reader.Previews[2] = Picture2;
-    std::copy(std::begin(Picture5), std::end(Picture5), Reader.Cells);
-    Reader.EndScreen[0] = Label3, Reader.EndScreen[1] = Label4, Reader.EndScreen[2] = Label5;
-    Reader.EndScreen[3] = Label6, Reader.EndScreen[4] = Label7;
     Reader.MessageFrame[0] = Line[7], Reader.MessageFrame[1] = Line[5];
     Reader.Message = Label2;
 
     // The keyboard starts on the board's first cell; a click on a cell or the
     // smile moves it there, as on Qt's buttons.
-    installEventFilter(this);
-    for (QWidget *w : findChildren<QWidget *>()) {
-        w->installEventFilter(this);
-        if (auto *b = qobject_cast<PictureBox *>(w); b && b->Clickable)
+    for (PictureBox *b : findChildren<PictureBox *>())
+        if (b->Clickable) {
             b->setFocusPolicy(Qt::StrongFocus);
-    }
+            connect(b, &PictureBox::focused, this, &Form1::FocusIn);
+        }
     Picture5[0]->setFocus();
 
     // The end screen starts hidden: the model says so and Sync applies it.
@@ -162,7 +162,7 @@ Form1::Form1()
 // Readers stop asking for the parts before they go.
 Form1::~Form1()
 {
-    ReadWindow(this, nullptr);
+    ReadParts(this, nullptr);
 }
 
 bool Form1::event(QEvent *e)
@@ -264,7 +264,7 @@ void Form1::keyPressEvent(QKeyEvent *e)
             FirstDigit = k.Target;
         } else if (Picture5[0]->isVisible()) {
             ShowRing(true);
-            Picture5[(first - 1) * 9 + k.Target - 1]->setFocus(Qt::OtherFocusReason);
+            Picture5[(first - 1) * BoardSize + k.Target - 1]->setFocus(Qt::OtherFocusReason);
         }
         break;
     case KeyAsk: SpeakAccount(this, Reader, Answer(k.Target)); break;
@@ -291,42 +291,48 @@ void Form1::ShowSymbols(bool shown)
             BoxWidget(i)->update();
 }
 
-// The smile and the board are the two stops: a Tab goes to the other one,
-// and a hidden board leaves the smile alone.
-bool Form1::focusNextPrevChild(bool)
+// The smile and the board are the two stops, so Tab and Shift+Tab both go
+// to the other one; next tells them apart for the ring. Qt asks here too
+// when the focused cell hides as a game ends: the focus goes to the smile,
+// and the ring stays as it was.
+bool Form1::focusNextPrevChild(bool next)
 {
-    if (Focused() == Smile && Picture5[Keys.Cell]->isVisible())
-        Picture5[Keys.Cell]->setFocus(Qt::TabFocusReason);
+    const Qt::FocusReason tab = next ? Qt::TabFocusReason : Qt::BacktabFocusReason;
+    FirstDigit = 0;
+    if (Focused() != Smile && !Picture5[Focused()]->isVisible())
+        Picture1->setFocus(Qt::OtherFocusReason);
+    else if (Focused() == Smile && Picture5[Keys.Cell]->isVisible())
+        Picture5[Keys.Cell]->setFocus(tab);
     else
-        Picture1->setFocus(Qt::TabFocusReason);
+        Picture1->setFocus(tab);
     return true;
 }
 
-// The window's keys are seen here before any box: Tab and Shift+Tab show
-// the focus as they move it. A click anywhere hides the focus, and a focus
-// that moves takes its ring along.
-bool Form1::eventFilter(QObject *o, QEvent *e)
+// A focus that moves takes its ring along: Tab and Shift+Tab show it, and a
+// click hides it.
+void Form1::FocusIn(Qt::FocusReason reason)
 {
-    if (e->type() == QEvent::KeyPress) {
-        const auto *k = static_cast<QKeyEvent *>(e);
-        const auto mods = k->modifiers() & ~Qt::ShiftModifier;
-        if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && mods == Qt::NoModifier) {
-            FirstDigit = 0;
-            focusNextPrevChild(k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier));
-            ShowRing(true);
-            return true;
-        }
-    } else if (e->type() == QEvent::MouseButtonPress) {
-        ShowRing(false);
-    } else if (e->type() == QEvent::FocusIn) {
-        if (Focused() != Smile)
-            Keys.Cell = Focused();
-        // A click hides the ring where it moves the focus.
-        ShowRing(Keys.Shown && static_cast<QFocusEvent *>(e)->reason() != Qt::MouseFocusReason);
-    } else if (o == this && e->type() == QEvent::Resize) {
-        ShowRing(Keys.Shown); // a maximised window moves the game
-    }
-    return QWidget::eventFilter(o, e);
+    if (Focused() != Smile)
+        Keys.Cell = Focused();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+        ShowRing(true);
+    else
+        ShowRing(Keys.Shown && reason != Qt::MouseFocusReason);
+}
+
+// A press anywhere in the window hides the ring; the cells and the smile
+// take the focus with it, which hides it there.
+void Form1::mousePressEvent(QMouseEvent *e)
+{
+    ShowRing(false);
+    QWidget::mousePressEvent(e);
+}
+
+// Maximised, the window moves the game, and the ring with it.
+void Form1::resizeEvent(QResizeEvent *e)
+{
+    ShowRing(Keys.Shown);
+    QWidget::resizeEvent(e);
 }
 
 // As Qt's widgets show the focus only in the active window, so does the ring;
@@ -353,7 +359,7 @@ void Form1::paintEvent(QPaintEvent *)
 void Form1::UpdateNames()
 {
     const GameState &s = G.State;
-    for (int16_t i = 0; i <= 80; i++) {
+    for (int16_t i = 0; i < CellCount; i++) {
         int16_t x, y;
         CellXY(i, x, y);
         const bool selected = s.Selected == -1 && s.SelX == x && s.SelY == y;
@@ -363,10 +369,11 @@ void Form1::UpdateNames()
             Picture5[i]->setAccessibleName(CellName(x, y, s.Board(x, y), selected));
         }
     }
+    const int16_t previews[4] = {0, ::Picture4, ::Picture3, ::Picture2};
     for (int16_t slot = 1; slot <= 3; slot++)
-        if (NamedAs[80 + slot] != s.NextColor[slot]) {
-            NamedAs[80 + slot] = s.NextColor[slot];
-            BoxWidget(static_cast<int16_t>(80 + slot))->setAccessibleName(PreviewName(slot, s.NextColor[slot]));
+        if (NamedAs[previews[slot]] != s.NextColor[slot]) {
+            NamedAs[previews[slot]] = s.NextColor[slot];
+            BoxWidget(previews[slot])->setAccessibleName(PreviewName(slot, s.NextColor[slot]));
         }
 }
 
@@ -374,7 +381,7 @@ void Form1::UpdateNames()
 PictureBox *Form1::BoxWidget(int16_t box) const
 {
     PictureBox *previews[3] = {Picture4, Picture3, Picture2};
-    return box <= 80 ? Picture5[box] : previews[box - ::Picture4];
+    return box < CellCount ? Picture5[box] : previews[box - ::Picture4];
 }
 
 void Form1::Sync()
@@ -395,9 +402,8 @@ void Form1::Sync()
     G.View.LabelsChanged = false;
     ShowCaption(Label1, G.View.Label1);
     ShowMessage(Label2, G.View.Label2);
-    QWidget *end[EndItemCount] = {Line[9], Label3, Label4, Label5, Label6, Label7};
     for (int i = 0; i < EndItemCount; i++)
-        end[i]->setVisible(G.View.EndVisible[i]);
+        EndScreen[i]->setVisible(G.View.EndVisible[i]);
 }
 
 // Closing the window ends the event loop, and with it the program.

@@ -4,7 +4,7 @@
 
 #include "game/game.h"
 #include "ui/access/access.h"
-#include "ui/keys.h"
+#include "ui/focusring.h"
 #include "ui/picturebox.h"
 #include "ui/symbols.h"
 
@@ -21,21 +21,22 @@ class Form1 : public QWidget {
     Game G; // the game this window plays
     // Null until made: a screen reader may ask for the window's parts while
     // it is being built.
-    PictureBox *Picture5[81] = {};
+    PictureBox *Picture5[CellCount] = {};
     PictureBox *Picture4 = nullptr, *Picture3 = nullptr, *Picture2 = nullptr, *Picture1 = nullptr;
-    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr,
-           *Label6 = nullptr, *Label7 = nullptr;
-    QWidget *Line[10]; // Line1..Line9; element 0 unused
+    QLabel *Label1 = nullptr, *Label2 = nullptr;
+    QWidget *Line[10] = {}; // Line1..Line9; element 0 unused
+    // The end screen by EndItem: Line9, then Label3..Label7 top to bottom.
+    QWidget *EndScreen[EndItemCount] = {};
     QTimer Timer1;
-    int16_t NamedAs[84]; // what each box's accessible name last said
-    ReaderParts Reader;  // what a screen reader is shown of the window
-    QString LastAccount; // the last press's account, which L says once more
+    int16_t NamedAs[BoxCount]; // what each box's accessible name last said
+    ReaderParts Reader;        // what a screen reader is shown of the window
+    QString LastAccount;       // the last press's account, which L says once more
 
     // Brings the widgets up to date with the screen model after an event.
     void Sync();
     // One tick of Timer1; tests call it to deliver ticks at will.
     void Tick();
-    // A press on a cell box 0..80 or on the smile (Smile), by a click, a key
+    // A press on a cell box or on the smile (Smile), by a click, a key
     // or a screen reader: the same handler call, then what it did is said.
     void Press(int16_t box);
     // Where the keyboard focus is: a cell box, or Smile.
@@ -48,12 +49,13 @@ class Form1 : public QWidget {
     bool SymbolsShown() const { return Symbols.Shown; }
 
   protected:
-    void changeEvent(QEvent *e) override;
+    void changeEvent(QEvent *e) override; // the ring goes with the window's activation
     void closeEvent(QCloseEvent *e) override;
     bool event(QEvent *e) override; // follows a change of screen
-    bool eventFilter(QObject *o, QEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
     void paintEvent(QPaintEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
     // Tab and Shift+Tab: the smile and the board are the two stops.
     bool focusNextPrevChild(bool next) override;
 
@@ -65,6 +67,8 @@ class Form1 : public QWidget {
     PictureBox *BoxWidget(int16_t box) const;
     void FollowRatio();
     void ShowRing(bool shown);
+    // A box took the keyboard focus, for the given reason.
+    void FocusIn(Qt::FocusReason reason);
     // The answer to a question key, a Question or a colour 1..6.
     QString Answer(int16_t question) const;
 

@@ -4,8 +4,7 @@
 // the letters of the colours, X, I and L ask questions, from anywhere.
 #include "ui/keys.h"
 
-#include <QPainter>
-#include <QWidget>
+#include "rules/board.h"
 
 KeyMeaning MapKey(int key, Qt::KeyboardModifiers modifiers, int16_t focus)
 {
@@ -38,16 +37,16 @@ KeyMeaning MapKey(int key, Qt::KeyboardModifiers modifiers, int16_t focus)
     }
     if (focus == Smile || !(plain || ctrl))
         return {KeyNothing, focus};
-    const int16_t column = focus % 9, row = focus / 9;
+    const int16_t column = focus % BoardSize, row = focus / BoardSize, last = BoardSize - 1;
     switch (plain ? key : -key) {
     case Qt::Key_Left: return {KeyFocus, int16_t(column > 0 ? focus - 1 : focus)};
-    case Qt::Key_Right: return {KeyFocus, int16_t(column < 8 ? focus + 1 : focus)};
-    case Qt::Key_Up: return {KeyFocus, int16_t(row > 0 ? focus - 9 : focus)};
-    case Qt::Key_Down: return {KeyFocus, int16_t(row < 8 ? focus + 9 : focus)};
-    case Qt::Key_Home: return {KeyFocus, int16_t(row * 9)};
-    case Qt::Key_End: return {KeyFocus, int16_t(row * 9 + 8)};
+    case Qt::Key_Right: return {KeyFocus, int16_t(column < last ? focus + 1 : focus)};
+    case Qt::Key_Up: return {KeyFocus, int16_t(row > 0 ? focus - BoardSize : focus)};
+    case Qt::Key_Down: return {KeyFocus, int16_t(row < last ? focus + BoardSize : focus)};
+    case Qt::Key_Home: return {KeyFocus, int16_t(row * BoardSize)};
+    case Qt::Key_End: return {KeyFocus, int16_t(row * BoardSize + last)};
     case -Qt::Key_Home: return {KeyFocus, 0};
-    case -Qt::Key_End: return {KeyFocus, 80};
+    case -Qt::Key_End: return {KeyFocus, CellCount - 1};
     default: return {KeyNothing, focus};
     }
 }
@@ -66,32 +65,4 @@ bool IsModifierKey(int key)
     case Qt::Key_NumLock: return true;
     default: return false;
     }
-}
-
-QRegion FocusRing(const QRect &box)
-{
-    return QRegion(box.adjusted(-2, -2, 2, 2)).subtracted(QRegion(box));
-}
-
-void ShowFocus(KeyboardFocus &k, QWidget *window, const QWidget *box, bool shown)
-{
-    k.Shown = shown;
-    const QRect around = shown && window->isActiveWindow() && box->isVisible() ? box->geometry() : QRect();
-    if (around == k.Around)
-        return;
-    if (!k.Around.isNull())
-        window->update(FocusRing(k.Around));
-    if (!around.isNull())
-        window->update(FocusRing(around));
-    k.Around = around;
-}
-
-// White stands out from the navy and the black alike.
-void PaintFocus(const KeyboardFocus &k, QWidget *window)
-{
-    if (k.Around.isNull())
-        return;
-    QPainter p(window);
-    p.setClipRegion(FocusRing(k.Around));
-    p.fillRect(k.Around.adjusted(-2, -2, 2, 2), QColor(255, 255, 255));
 }

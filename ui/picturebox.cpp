@@ -3,11 +3,12 @@
 // a left press and release on itself.
 #include "ui/picturebox.h"
 
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 PictureBox::PictureBox(QWidget *parent, const Box *model, int16_t index)
-    : QWidget(parent), Index(index), Clickable(index <= 80), Model(model)
+    : QWidget(parent), Index(index), Clickable(index < CellCount), Model(model)
 {
     setAttribute(Qt::WA_OpaquePaintEvent, model != nullptr);
 }
@@ -31,9 +32,17 @@ void PictureBox::paintEvent(QPaintEvent *)
             p.drawImage(0, 0, Symbols->Pictures[c]);
 }
 
+void PictureBox::focusInEvent(QFocusEvent *e)
+{
+    emit focused(e->reason());
+}
+
+// A preview takes no click: the press goes on to the window.
 void PictureBox::mousePressEvent(QMouseEvent *e)
 {
-    if (e->button() == Qt::LeftButton)
+    if (!Clickable)
+        e->ignore();
+    else if (e->button() == Qt::LeftButton)
         Pressed = true;
 }
 

@@ -14,7 +14,7 @@ constexpr int16_t Smile = -1; // no box of the model: the smile button
 class PictureBox : public QWidget {
     Q_OBJECT
   public:
-    // The box number 0..83 of the model's box, or Smile with no model.
+    // The box number of the model's box, or Smile with no model.
     PictureBox(QWidget *parent, const Box *model, int16_t index);
     void SetPixmap(const QPixmap &pixmap);
 
@@ -24,11 +24,12 @@ class PictureBox : public QWidget {
 
   signals:
     void clicked();
+    void focused(Qt::FocusReason reason); // the box took the keyboard focus
 
   protected:
     void paintEvent(QPaintEvent *) override;
     // The form draws the keyboard focus around the box; the box stays as it is.
-    void focusInEvent(QFocusEvent *) override {}
+    void focusInEvent(QFocusEvent *e) override;
     void focusOutEvent(QFocusEvent *) override {}
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;

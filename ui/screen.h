@@ -2,15 +2,17 @@
 // draws here; the window only displays it, so the game runs without one.
 #pragma once
 
+#include "rules/board.h"
+
 #include <QImage>
 #include <QString>
 #include <cstdint>
 
 // Box numbers: 0..80 are the cell boxes Picture5(i); then the three previews.
-constexpr int16_t Picture4 = 81; // preview slot 1, leftmost
-constexpr int16_t Picture3 = 82; // preview slot 2
-constexpr int16_t Picture2 = 83; // preview slot 3, rightmost
-constexpr int16_t BoxCount = 84;
+constexpr int16_t Picture4 = CellCount;     // preview slot 1, leftmost
+constexpr int16_t Picture3 = CellCount + 1; // preview slot 2
+constexpr int16_t Picture2 = CellCount + 2; // preview slot 3, rightmost
+constexpr int16_t BoxCount = CellCount + 3;
 constexpr int BoxSize = 30;
 constexpr int GameWidth = 304, GameHeight = 413; // the window's own size
 constexpr int16_t BurstLines = 100;              // the lines of one burst

@@ -21,24 +21,26 @@ QAccessibleInterface *Factory(const QString &key, QObject *object)
     return nullptr;
 }
 
-void Send(QLabel *label, QAccessible::Event type)
-{
-    QAccessibleEvent e(label, type);
-    QAccessible::updateAccessibility(&e);
-}
-
 void Send(QAccessibleInterface *iface, QAccessible::Event type)
 {
     QAccessibleEvent e(iface, type);
     QAccessible::updateAccessibility(&e);
 }
 
-} // namespace
-
-void ReadWindow(const QWidget *window, const ReaderParts *parts)
+// Orca 43 speaks a notification when it becomes showing, and ignores text
+// changes away from its focus; so a notification that says something anew
+// is hidden, changed and shown again, and the same text twice is spoken
+// twice. (Qt 6.8's QAccessibleAnnouncementEvent is the way out of this.)
+template <typename Change> void Announce(QAccessibleInterface *note, bool had, bool has, Change change)
 {
-    ReadParts(window, parts);
+    if (note && had)
+        Send(note, QAccessible::ObjectHide);
+    change();
+    if (note && has)
+        Send(note, QAccessible::ObjectShow);
 }
+
+} // namespace
 
 void InstallAccessibility()
 {
@@ -58,29 +60,16 @@ void ShowCaption(QLabel *label, const QString &text)
     QAccessible::updateAccessibility(&e);
 }
 
-// Orca speaks a notification when it becomes showing, and ignores text
-// changes away from its focus; so a message is hidden and shown again.
 void ShowMessage(QLabel *label, const QString &text)
 {
-    if (!label->text().isEmpty())
-        Send(label, QAccessible::ObjectHide);
-    ShowCaption(label, text);
-    if (!text.isEmpty())
-        Send(label, QAccessible::ObjectShow);
+    Announce(QAccessible::queryAccessibleInterface(label), !label->text().isEmpty(), !text.isEmpty(),
+             [&] { ShowCaption(label, text); });
 }
 
-// As with the message: hidden and shown again, so that the same account
-// twice in a row is spoken twice; an empty one is only hidden.
+// An empty account is only hidden.
 void SpeakAccount(QWidget *window, ReaderParts &parts, const QString &text)
 {
-    const bool had = !parts.Account.isEmpty();
-    parts.Account = text;
     auto *frame = dynamic_cast<FrameAccessible *>(QAccessible::queryAccessibleInterface(window));
-    QAccessibleInterface *account = frame ? frame->Account() : nullptr;
-    if (!account)
-        return;
-    if (had)
-        Send(account, QAccessible::ObjectHide);
-    if (!text.isEmpty())
-        Send(account, QAccessible::ObjectShow);
+    Announce(frame ? frame->Account() : nullptr, !parts.Account.isEmpty(), !text.isEmpty(),
+             [&] { parts.Account = text; });
 }

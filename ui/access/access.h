@@ -17,10 +17,6 @@ class QWidget;
 // it must run after QApplication is built, or Qt's own factory wins.
 void InstallAccessibility();
 
-// Shows readers the parts of a window, as the window fills them in; null
-// hides them again, before the window goes.
-void ReadWindow(const QWidget *window, const ReaderParts *parts);
-
 // Sets a caption and tells screen readers which text changed.
 void ShowCaption(QLabel *label, const QString &text);
 // The same for the message label; every message a click leaves, even the one

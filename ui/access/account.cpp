@@ -20,7 +20,7 @@ bool BurstNow(const Heard &before, const Heard &after, int16_t box)
 template <typename ColourOf> QString Cleared(const Heard &before, const Heard &after, ColourOf colourOf)
 {
     int16_t count[7] = {};
-    for (int16_t i = 0; i <= 80; i++)
+    for (int16_t i = 0; i < CellCount; i++)
         if (BurstNow(before, after, i)) {
             const int16_t c = colourOf(i);
             count[c >= 1 && c <= 6 ? c : 0]++;
@@ -54,7 +54,7 @@ QString NewBalls(const Game &g, const int16_t colours[4], const Heard &before, c
 void Listen(const Game &g, Heard &h)
 {
     const GameState &s = g.State;
-    for (int16_t i = 0; i <= 80; i++) {
+    for (int16_t i = 0; i < CellCount; i++) {
         int16_t x, y;
         CellXY(i, x, y);
         h.Cell[i] = s.Board(x, y);

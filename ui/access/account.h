@@ -4,6 +4,8 @@
 // the press with what they can know after it.
 #pragma once
 
+#include "rules/board.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -11,10 +13,10 @@ struct Game;
 
 // What a player can know between two events.
 struct Heard {
-    int16_t Cell[81]; // the ball in each cell box, 0 for none
-    int16_t Selected; // the box of the picked-up ball, or -1
-    int16_t Next[4];  // 1..3: the colours the previews show
-    size_t Burst[81]; // which burst each box shows, 0 for none
+    int16_t Cell[CellCount]; // the ball in each cell box, 0 for none
+    int16_t Selected;        // the box of the picked-up ball, or -1
+    int16_t Next[4];         // 1..3: the colours the previews show
+    size_t Burst[CellCount]; // which burst each box shows, 0 for none
     QString Score;
 };
 

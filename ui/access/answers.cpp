@@ -15,7 +15,7 @@ QString Runs(const GameState &s, int16_t x, int16_t y, int16_t dx, int16_t dy)
 {
     QStringList runs;
     int16_t value = -1, length = 0;
-    for (; x >= 1 && x <= 9 && y >= 1 && y <= 9; x += dx, y += dy) {
+    for (; x >= 1 && x <= BoardSize && y >= 1 && y <= BoardSize; x += dx, y += dy) {
         if (s.Board(x, y) != value && length) {
             runs << QStringLiteral("%1 %2").arg(length).arg(ColourName(value));
             length = 0;
@@ -32,9 +32,12 @@ QString Runs(const GameState &s, int16_t x, int16_t y, int16_t dx, int16_t dy)
 QString BallsOf(const Game &g, int16_t colour)
 {
     QStringList at;
-    for (int16_t box = 0; box <= 80; box++)
-        if (g.State.Board(box % 9 + 1, box / 9 + 1) == colour)
+    for (int16_t box = 0; box < CellCount; box++) {
+        int16_t x, y;
+        CellXY(box, x, y);
+        if (g.State.Board(x, y) == colour)
             at << PlaceOfBox(box);
+    }
     if (at.isEmpty())
         return QStringLiteral("No %1 balls.").arg(ColourName(colour));
     return QStringLiteral("%1 balls: %2.").arg(Capital(ColourName(colour)), at.join(QStringLiteral("; ")));
@@ -45,7 +48,7 @@ QString LinesThrough(const Game &g, int16_t box)
     const GameState &s = g.State;
     int16_t x, y;
     CellXY(box, x, y);
-    const int16_t down = std::min(x - 1, y - 1), up = std::min(x - 1, 9 - y);
+    const int16_t down = std::min(x - 1, y - 1), up = std::min(x - 1, BoardSize - y);
     const int16_t dx = x - down, dy = y - down, ux = x - up, uy = y + up;
     return QStringLiteral("Row %1: %2. Column %3: %4. Down from %5: %6. Up from %7: %8.")
         .arg(QString::number(y), Runs(s, 1, y, 1, 0), QString::number(x), Runs(s, x, 1, 0, 1), PlaceName(dx, dy),
@@ -55,8 +58,8 @@ QString LinesThrough(const Game &g, int16_t box)
 QString GameSummary(const Game &g)
 {
     int16_t free = 0;
-    for (int16_t x = 1; x <= 9; x++)
-        for (int16_t y = 1; y <= 9; y++)
+    for (int16_t x = 1; x <= BoardSize; x++)
+        for (int16_t y = 1; y <= BoardSize; y++)
             free += g.State.Board(x, y) == Empty;
     return QStringLiteral("Score %1. %2 free %3. %4")
         .arg(g.View.Label1, QString::number(free), free == 1 ? QStringLiteral("cell") : QStringLiteral("cells"),

@@ -44,9 +44,9 @@ class BoardAccessible : public Grouping, public QAccessibleTableInterface {
     using Grouping::Grouping;
     QAccessibleInterface *child(int i) const override
     {
-        return Parts() && i >= 0 && i <= 80 ? Of(Parts()->Cells[i]) : nullptr;
+        return Parts() && i >= 0 && i < CellCount ? Of(Parts()->Cells[i]) : nullptr;
     }
-    int childCount() const override { return Parts() ? 81 : 0; }
+    int childCount() const override { return Parts() ? CellCount : 0; }
     int indexOfChild(const QAccessibleInterface *c) const override { return IndexOfChild(this, c); }
     QString text(QAccessible::Text t) const override
     {
@@ -55,7 +55,8 @@ class BoardAccessible : public Grouping, public QAccessibleTableInterface {
     QRect rect() const override
     {
         const ReaderParts *p = Parts();
-        return p && p->Cells[80] ? ScreenRect(Window, p->Cells[0]->geometry() | p->Cells[80]->geometry()) : QRect();
+        const PictureBox *last = p ? p->Cells[CellCount - 1] : nullptr;
+        return last ? ScreenRect(Window, p->Cells[0]->geometry() | last->geometry()) : QRect();
     }
     QAccessible::Role role() const override { return QAccessible::Table; }
     QAccessible::State state() const override
@@ -73,7 +74,8 @@ class BoardAccessible : public Grouping, public QAccessibleTableInterface {
     QAccessibleInterface *summary() const override { return nullptr; }
     QAccessibleInterface *cellAt(int row, int column) const override
     {
-        return row >= 0 && row < 9 && column >= 0 && column < 9 ? child(row * 9 + column) : nullptr;
+        const bool in = row >= 0 && row < BoardSize && column >= 0 && column < BoardSize;
+        return in ? child(row * BoardSize + column) : nullptr;
     }
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface *> selectedCells() const override { return {}; }
@@ -81,8 +83,8 @@ class BoardAccessible : public Grouping, public QAccessibleTableInterface {
     QString rowDescription(int row) const override { return QStringLiteral("Row %1").arg(row + 1); }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
-    int columnCount() const override { return 9; }
-    int rowCount() const override { return 9; }
+    int columnCount() const override { return BoardSize; }
+    int rowCount() const override { return BoardSize; }
     QList<int> selectedColumns() const override { return {}; }
     QList<int> selectedRows() const override { return {}; }
     bool isColumnSelected(int) const override { return false; }
@@ -203,7 +205,7 @@ QAccessibleInterface *FrameAccessible::child(int i) const
     if (i == 5)
         return Board();
     if (i >= 6 && i < 11)
-        return Of(p->EndScreen[i - 6]);
+        return Of(p->EndScreen[Label3 + i - 6]);
     return i == 11 ? Status() : nullptr;
 }
 

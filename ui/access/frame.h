@@ -28,9 +28,6 @@ class FrameAccessible : public QAccessibleWidget {
     QAccessible::Id BoardId, AccountId, StatusId; // objects without a widget of their own
 };
 
-// Lets readers see the parts of a window; null forgets them, as the window
-// goes.
-void ReadParts(const QWidget *window, const ReaderParts *parts);
 // The parts of the window a widget is in, or null.
 const ReaderParts *PartsOf(const QWidget *w);
 // Where c stands among parent's children, or -1.

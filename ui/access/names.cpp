@@ -1,6 +1,8 @@
 // Names count rows and columns from 1, as a player does.
 #include "ui/access/names.h"
 
+#include "rules/board.h"
+
 QString ColourName(int16_t c)
 {
     static const char *const names[] = {"empty", "red", "orange", "yellow", "green", "cyan", "magenta"};
@@ -14,7 +16,9 @@ QString PlaceName(int16_t x, int16_t y)
 
 QString PlaceOfBox(int16_t box)
 {
-    return PlaceName(int16_t(box % 9 + 1), int16_t(box / 9 + 1));
+    int16_t x, y;
+    CellXY(box, x, y);
+    return PlaceName(x, y);
 }
 
 QString CellName(int16_t x, int16_t y, int16_t value, bool selected)

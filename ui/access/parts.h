@@ -3,6 +3,8 @@
 // window's parts while it is being built.
 #pragma once
 
+#include "ui/screen.h"
+
 #include <QString>
 
 class PictureBox;
@@ -12,10 +14,14 @@ class QWidget;
 struct ReaderParts {
     PictureBox *Smile = nullptr;
     QLabel *Score = nullptr;
-    PictureBox *Previews[3] = {}; // left to right
-    PictureBox *Cells[81] = {};   // by box number
-    QLabel *EndScreen[5] = {};    // top to bottom
+    PictureBox *Previews[3] = {};        // left to right
+    PictureBox *const *Cells = nullptr;  // the window's CellCount cell boxes, by box number
+    QWidget *const *EndScreen = nullptr; // the window's end screen, by EndItem: Line9, Label3..Label7
     QLabel *Message = nullptr;
     QWidget *MessageFrame[2] = {}; // the top and bottom lines of its frame
-    QString Account;               // what the last press did, as a reader says it
+    QString Account;               // what is said now: the last press's account, or an answer
 };
+
+// Lets readers see the parts of a window; null forgets them, as the window
+// goes.
+void ReadParts(const QWidget *window, const ReaderParts *parts);

@@ -22,7 +22,7 @@ PictureBox *BoxAccessible::Box() const
 
 int BoxAccessible::Cell() const
 {
-    return Box()->Index >= 0 && Box()->Index <= 80 ? Box()->Index : -1;
+    return Box()->Index >= 0 && Box()->Index < CellCount ? Box()->Index : -1;
 }
 
 QAccessible::Role BoxAccessible::role() const

@@ -3,6 +3,8 @@
 // pixels, so each gets an interface of the game's own.
 #pragma once
 
+#include "rules/board.h"
+
 #include <QAccessibleWidget>
 
 class PictureBox;
@@ -23,8 +25,8 @@ class BoxAccessible : public QAccessibleWidget, public QAccessibleTableCellInter
     bool isSelected() const override { return false; }
     QList<QAccessibleInterface *> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return Cell() % 9; }
-    int rowIndex() const override { return Cell() / 9; }
+    int columnIndex() const override { return Cell() % BoardSize; }
+    int rowIndex() const override { return Cell() / BoardSize; }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface *table() const override;
