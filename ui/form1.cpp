@@ -7,17 +7,11 @@
 #include "game/turn.h"
 #include "ui/art.h"
 #include "ui/draw.h"
-#include "ui/keys.h"
 #include "ui/platform.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QUrl>
 
 namespace {
 const QColor Navy(0, 0, 128);
@@ -220,138 +214,6 @@ void Form1::Press(int16_t box)
     if (!account.isEmpty())
         LastAccount = account;
     SpeakAccount(this, Reader, account);
-}
-
-QString Form1::Answer(int16_t question) const
-{
-    switch (question) {
-    case AskLines: return LinesThrough(G, Keys.Cell);
-    case AskSummary: return GameSummary(G);
-    case AskLast: return LastAccount.isEmpty() ? QStringLiteral("Nothing to repeat.") : LastAccount;
-    default: return BallsOf(G, question);
-    }
-}
-
-int16_t Form1::Focused() const
-{
-    const auto *b = qobject_cast<const PictureBox *>(focusWidget());
-    return b && b->Clickable ? b->Index : Smile;
-}
-
-void Form1::keyPressEvent(QKeyEvent *e)
-{
-    const KeyMeaning k = MapKey(e->key(), e->modifiers(), Focused());
-    // As on Qt's buttons, a held key acts once; only the moves repeat.
-    if (e->isAutoRepeat() && k.Action != KeyFocus && k.Action != KeyNothing)
-        return;
-    // A first digit waits for the second; any other key drops it, but a
-    // modifier alone does not: some layouts need Shift for the digits.
-    const int16_t first = FirstDigit;
-    if (!IsModifierKey(e->key()))
-        FirstDigit = 0;
-    switch (k.Action) {
-    case KeyFocus:
-        ShowRing(true);
-        Picture5[k.Target]->setFocus(Qt::OtherFocusReason);
-        break;
-    case KeyPress:
-        ShowRing(true);
-        if (k.Target == Smile || Picture5[k.Target]->isVisible())
-            Press(k.Target);
-        break;
-    case KeyDigit:
-        if (!first) {
-            FirstDigit = k.Target;
-        } else if (Picture5[0]->isVisible()) {
-            ShowRing(true);
-            Picture5[(first - 1) * BoardSize + k.Target - 1]->setFocus(Qt::OtherFocusReason);
-        }
-        break;
-    case KeyAsk: SpeakAccount(this, Reader, Answer(k.Target)); break;
-    case KeySymbols:
-        ShowSymbols(!Symbols.Shown);
-        SpeakAccount(this, Reader,
-                     Symbols.Shown ? QStringLiteral("Symbols shown.") : QStringLiteral("Symbols hidden."));
-        break;
-    case KeyManual:
-        // GNOME's and KDE's help viewers both show manual pages; where
-        // nothing takes the address, nothing happens.
-        QDesktopServices::openUrl(QUrl(QStringLiteral("man:quintet")));
-        break;
-    default: QWidget::keyPressEvent(e);
-    }
-}
-
-// Only the boxes that show a ball change.
-void Form1::ShowSymbols(bool shown)
-{
-    Symbols.Shown = shown;
-    for (int16_t i = 0; i < BoxCount; i++)
-        if (BallOnTop(G.View.Boxes[i]))
-            BoxWidget(i)->update();
-}
-
-// The smile and the board are the two stops, so Tab and Shift+Tab both go
-// to the other one; next tells them apart for the ring. Qt asks here too
-// when the focused cell hides as a game ends: the focus goes to the smile,
-// and the ring stays as it was.
-bool Form1::focusNextPrevChild(bool next)
-{
-    const Qt::FocusReason tab = next ? Qt::TabFocusReason : Qt::BacktabFocusReason;
-    FirstDigit = 0;
-    if (Focused() != Smile && !Picture5[Focused()]->isVisible())
-        Picture1->setFocus(Qt::OtherFocusReason);
-    else if (Focused() == Smile && Picture5[Keys.Cell]->isVisible())
-        Picture5[Keys.Cell]->setFocus(tab);
-    else
-        Picture1->setFocus(tab);
-    return true;
-}
-
-// A focus that moves takes its ring along: Tab and Shift+Tab show it, and a
-// click hides it.
-void Form1::FocusIn(Qt::FocusReason reason)
-{
-    if (Focused() != Smile)
-        Keys.Cell = Focused();
-    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
-        ShowRing(true);
-    else
-        ShowRing(Keys.Shown && reason != Qt::MouseFocusReason);
-}
-
-// A press anywhere in the window hides the ring; the cells and the smile
-// take the focus with it, which hides it there.
-void Form1::mousePressEvent(QMouseEvent *e)
-{
-    ShowRing(false);
-    QWidget::mousePressEvent(e);
-}
-
-// Maximised, the window moves the game, and the ring with it.
-void Form1::resizeEvent(QResizeEvent *e)
-{
-    ShowRing(Keys.Shown);
-    QWidget::resizeEvent(e);
-}
-
-// As Qt's widgets show the focus only in the active window, so does the ring;
-// it comes back with the window if keys were in use.
-void Form1::changeEvent(QEvent *e)
-{
-    if (e->type() == QEvent::ActivationChange)
-        ShowRing(Keys.Shown);
-    QWidget::changeEvent(e);
-}
-
-void Form1::ShowRing(bool shown)
-{
-    ShowFocus(Keys, this, Focused() == Smile ? Picture1 : Picture5[Focused()], shown);
-}
-
-void Form1::paintEvent(QPaintEvent *)
-{
-    PaintFocus(Keys, this);
 }
 
 // Names follow the board, not the pictures: a blink changes no name, and a
