@@ -41,8 +41,9 @@ class Form1 : public QWidget {
     void Press(int16_t box);
     // Where the keyboard focus is: a cell box, or Smile.
     int16_t Focused() const;
-    // Whether the keyboard focus is drawn: from the first key that moves the
-    // focus or presses, until the next mouse click.
+    // Whether keys are in use, so that the ring shows while the window is
+    // active: from the first key that moves the focus or presses, until the
+    // next mouse press.
     bool RingShown() const { return Keys.Shown; }
     // Shows or hides a symbol on every ball, for the rest of the run.
     void ShowSymbols(bool shown);
