@@ -96,7 +96,7 @@ void Print(const HeldMessage &m)
 
 // Qt ends a failed start with a fatal message, an abort and a word on
 // reinstalling; the player needs what is missing.
-void Listen(QtMsgType type, const QMessageLogContext &context, const QString &message)
+void TakeMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     QMutexLocker lock(&HeldLock);
     if (!Holding) {
@@ -129,7 +129,7 @@ void HoldStartMessages()
     LoaderAsked = qEnvironmentVariableIsEmpty("QT_DEBUG_PLUGINS") && qEnvironmentVariableIsEmpty("QT_LOGGING_RULES");
     if (LoaderAsked)
         QLoggingCategory::setFilterRules(QStringLiteral("qt.core.library.debug=true"));
-    QtHandler = qInstallMessageHandler(Listen);
+    QtHandler = qInstallMessageHandler(TakeMessage);
 }
 
 void StartSucceeded()
