@@ -231,12 +231,13 @@ void Form1::UpdateNames()
             Picture5[i]->setAccessibleName(CellName(x, y, s.Board(x, y), selected));
         }
     }
-    const int16_t previews[4] = {0, ::Picture4, ::Picture3, ::Picture2};
-    for (int16_t slot = 1; slot <= 3; slot++)
-        if (NamedAs[previews[slot]] != s.NextColor[slot]) {
-            NamedAs[previews[slot]] = s.NextColor[slot];
-            BoxWidget(previews[slot])->setAccessibleName(PreviewName(slot, s.NextColor[slot]));
+    for (int16_t slot = 1; slot <= 3; slot++) {
+        const int16_t box = static_cast<int16_t>(::Picture4 + slot - 1);
+        if (NamedAs[box] != s.NextColor[slot]) {
+            NamedAs[box] = s.NextColor[slot];
+            BoxWidget(box)->setAccessibleName(PreviewName(slot, s.NextColor[slot]));
         }
+    }
 }
 
 // The widget of a model box: a cell box, or preview slot 1, 2 or 3.

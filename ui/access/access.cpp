@@ -60,16 +60,19 @@ void ShowCaption(QLabel *label, const QString &text)
     QAccessible::updateAccessibility(&e);
 }
 
+// Without a reader nothing is told, and no interface is looked up on a click.
 void ShowMessage(QLabel *label, const QString &text)
 {
-    Announce(QAccessible::queryAccessibleInterface(label), !label->text().isEmpty(), !text.isEmpty(),
-             [&] { ShowCaption(label, text); });
+    QAccessibleInterface *note = QAccessible::isActive() ? QAccessible::queryAccessibleInterface(label) : nullptr;
+    Announce(note, !label->text().isEmpty(), !text.isEmpty(), [&] { ShowCaption(label, text); });
 }
 
 // An empty account is only hidden.
 void SpeakAccount(QWidget *window, ReaderParts &parts, const QString &text)
 {
-    auto *frame = dynamic_cast<FrameAccessible *>(QAccessible::queryAccessibleInterface(window));
+    auto *frame = QAccessible::isActive()
+                      ? dynamic_cast<FrameAccessible *>(QAccessible::queryAccessibleInterface(window))
+                      : nullptr;
     Announce(frame ? frame->Account() : nullptr, !parts.Account.isEmpty(), !text.isEmpty(),
              [&] { parts.Account = text; });
 }
