@@ -7,7 +7,8 @@
 void GameOver(Game &g)
 {
     ShowEndScreen(g);
-    SetLabel2(g.View, QStringLiteral("Game Over!"));
+    //: The message as the board fills up and the game ends.
+    SetLabel2(g.View, QStringLiteral(QT_TRANSLATE_NOOP("Message", "Game Over!")));
 }
 
 void ShowEndScreen(Game &g)

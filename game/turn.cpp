@@ -64,7 +64,8 @@ void Picture5_Click(Game &g, int16_t index)
         Move(g, x, y);
     } else {
         StopBlink(g);
-        SetLabel2(g.View, QStringLiteral("No Way!!!"));
+        //: The message when no path of free cells leads to the cell clicked.
+        SetLabel2(g.View, QStringLiteral(QT_TRANSLATE_NOOP("Message", "No Way!!!")));
     }
 }
 

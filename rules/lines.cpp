@@ -134,10 +134,11 @@ void SettleLines(Game &g, int16_t scoreBefore)
     if (s.Streak > 0)
         SetScore(s, int32_t{s.Score} + s.Streak - 1);
     if (s.Streak > 1)
-        SetLabel2(g.View, QStringLiteral("Bonus!!!"));
+        //: The message when a press clears several lines, or clears on consecutive moves.
+        SetLabel2(g.View, QStringLiteral(QT_TRANSLATE_NOOP("Message", "Bonus!!!")));
     SetScore(s, int32_t{s.Score} + (int32_t{s.Score} - scoreBefore) * (s.RunsScored - 1));
     if (s.RunsScored > 1)
-        SetLabel2(g.View, QStringLiteral("Bonus!!!"));
+        SetLabel2(g.View, QStringLiteral(QT_TRANSLATE_NOOP("Message", "Bonus!!!")));
     SetLabel1(g.View, QString::number(s.Score));
 }
 

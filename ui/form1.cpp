@@ -93,22 +93,32 @@ Form1::Form1()
     Picture1 = new PictureBox(this, nullptr, Smile);
     Picture1->setGeometry(8, 8, 35, 35);
     Fill(Picture1, Navy);
-    Picture1->setToolTip(QStringLiteral("Start New Game"));
-    Picture1->setAccessibleName(QStringLiteral("Start New Game"));
+    //: The smile's tooltip and its name for a screen reader.
+    const QString newGame = tr("Start New Game");
+    Picture1->setToolTip(newGame);
+    Picture1->setAccessibleName(newGame);
     connect(Picture1, &PictureBox::clicked, this, [this] { Press(Smile); });
 
     Label1 = MakeLabel(48, 8, 137, 38, Black, Magenta, 24, QStringLiteral("1234567"));
     Label2 = MakeLabel(16, 352, 273, 49, Black, Olive, 29.25, QString());
-    EndScreen[Label3] = MakeLabel(8, 104, 289, 33, Navy, Cyan, 13.5, QStringLiteral("Click smile to try again"));
-    EndScreen[Label4] = MakeLabel(8, 136, 289, 33, Navy, Cyan, 13.5, QStringLiteral("Thank you for playing!"));
-    QLabel *notice =
-        MakeLabel(8, 168, 289, 49, Navy, Cyan, 13.5, QStringLiteral("Copyright \u00A9 2026 the Quintet developers"));
+    // The end screen's lines, each on one line of its label but the notice,
+    // which may take two.
+    //: The end screen's first line: a click on the smile starts a new game.
+    EndScreen[Label3] = MakeLabel(8, 104, 289, 33, Navy, Cyan, 13.5, tr("Click smile to try again"));
+    //: The end screen's second line.
+    EndScreen[Label4] = MakeLabel(8, 136, 289, 33, Navy, Cyan, 13.5, tr("Thank you for playing!"));
+    //: The end screen's copyright notice, on at most two lines.
+    QLabel *notice = MakeLabel(8, 168, 289, 49, Navy, Cyan, 13.5, tr("Copyright © 2026 the Quintet developers"));
     notice->setWordWrap(true);
     EndScreen[Label5] = notice;
-    EndScreen[Label6] = MakeLabel(8, 224, 289, 33, Navy, Cyan, 13.5, QStringLiteral("We hope to see you again soon."));
-    EndScreen[Label7] = MakeLabel(8, 256, 289, 33, Navy, Cyan, 13.5, QStringLiteral("The Quintet project"));
-    Label1->setAccessibleDescription(QStringLiteral("Score"));
-    Label2->setAccessibleDescription(QStringLiteral("Message"));
+    //: The end screen's fourth line.
+    EndScreen[Label6] = MakeLabel(8, 224, 289, 33, Navy, Cyan, 13.5, tr("We hope to see you again soon."));
+    //: The end screen's last line: who made the game.
+    EndScreen[Label7] = MakeLabel(8, 256, 289, 33, Navy, Cyan, 13.5, tr("The Quintet project"));
+    //: What a screen reader calls the score's label.
+    Label1->setAccessibleDescription(tr("Score"));
+    //: What a screen reader calls the message's label and the status bar that holds it.
+    Label2->setAccessibleDescription(tr("Message"));
     for (int16_t &n : NamedAs)
         n = -1;
 
@@ -211,8 +221,12 @@ void Form1::Press(int16_t box)
         LastAccount.clear(); // it would tell of an earlier press
         return;
     }
-    if (!account.isEmpty())
-        LastAccount = account;
+    // What the press made heard, which L repeats: the message it left (a
+    // press leaves none, or a new one), then its account.
+    QStringList heard{Label2->text(), account};
+    heard.removeAll(QString());
+    if (!heard.isEmpty())
+        LastAccount = heard.join(QLatin1Char(' '));
     SpeakAccount(this, Reader, account);
 }
 
@@ -264,7 +278,8 @@ void Form1::Sync()
         return;
     G.View.LabelsChanged = false;
     ShowCaption(Label1, G.View.Label1);
-    ShowMessage(Label2, G.View.Label2);
+    // The game leaves its messages in its own words; they show in the player's.
+    ShowMessage(Label2, QCoreApplication::translate("Message", G.View.Label2.toUtf8().constData()));
     for (int i = 0; i < EndItemCount; i++)
         EndScreen[i]->setVisible(G.View.EndVisible[i]);
 }

@@ -30,7 +30,7 @@ class Form1 : public QWidget {
     QTimer Timer1;
     int16_t NamedAs[BoxCount]; // what each box's accessible name last said
     ReaderParts Reader;        // what a screen reader is shown of the window
-    QString LastAccount;       // the last press's account, which L says once more
+    QString LastAccount;       // what the last press made heard, which L says once more
 
     // Brings the widgets up to date with the screen model after an event.
     void Sync();

@@ -15,14 +15,20 @@ int16_t Form1::Focused() const
     return b && b->Clickable ? b->Index : Smile;
 }
 
+// Once the game is over the end screen hides the board, so every question
+// is answered first with that; L then repeats what the last press made heard.
 QString Form1::Answer(int16_t question) const
 {
-    switch (question) {
-    case AskLines: return LinesThrough(G, Keys.Cell);
-    case AskSummary: return GameSummary(G);
-    case AskLast: return LastAccount.isEmpty() ? QStringLiteral("Nothing to repeat.") : LastAccount;
-    default: return BallsOf(G, question);
+    //: What each question key says once the game is over; %1 is the final score.
+    const QString over = G.View.EndVisible[Label3] ? tr("The game is over. Score %1.").arg(G.View.Label1) : QString();
+    if (question == AskLast) {
+        //: The answer to L before any press has said anything.
+        const QString last = LastAccount.isEmpty() ? tr("Nothing to repeat.") : LastAccount;
+        return over.isEmpty() ? last : over + QLatin1Char(' ') + last;
     }
+    if (!over.isEmpty())
+        return over;
+    return question == AskLines ? LinesThrough(G, Keys.Cell) : question == AskSummary ? GameSummary(G) : BallsOf(G, question);
 }
 
 void Form1::keyPressEvent(QKeyEvent *e)
@@ -58,7 +64,8 @@ void Form1::keyPressEvent(QKeyEvent *e)
     case KeySymbols:
         ShowSymbols(!Symbols.Shown);
         SpeakAccount(this, Reader,
-                     Symbols.Shown ? QStringLiteral("Symbols shown.") : QStringLiteral("Symbols hidden."));
+                     //: What S says as the symbols on the balls appear or go.
+                     Symbols.Shown ? tr("Symbols shown.") : tr("Symbols hidden."));
         break;
     case KeyManual:
         // GNOME's and KDE's help viewers both show manual pages; where

@@ -1,5 +1,6 @@
 // Quintet: read the command line, start the window and run until it is closed.
 #include "ui/form1.h"
+#include "ui/language.h"
 #include "ui/options.h"
 #include "ui/platform.h"
 #include "ui/program.h"
@@ -18,11 +19,13 @@ QStringList Arguments(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    LoadLanguage(); // the player's language, for every answer and failure too
     Options options;
     ReadOptions(Arguments(argc, argv), false, options); // --help and --version need no display
     HoldStartMessages();
     QApplication app(argc, argv); // reaches the display, and takes Qt's own options out of argv
     StartSucceeded();
+    InstallLanguage();
     ReadOptions(QCoreApplication::arguments(), true, options);
     app.setApplicationName(QStringLiteral("Quintet"));
     app.setApplicationVersion(QStringLiteral(QUINTET_VERSION));

@@ -2,44 +2,84 @@
 // the game prints its own answers, as a program without a window yet.
 #include "ui/options.h"
 
+#include "ui/language.h"
 #include "ui/program.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <cstdio>
+#include <optional>
 
-void ReadOptions(const QStringList &arguments, bool final, Options &o)
+namespace {
+
+struct Parsed {
+    bool Ok, Help, Version, Symbols;
+    QString Error, HelpText;
+};
+
+void Parse(const QStringList &arguments, Parsed &p)
 {
     QCommandLineParser parser;
     // One dash or two, as Qt takes its own: -platform is one option.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral("A puzzle game: line up five balls of one colour to clear them.\n"
-                                                    "Qt's own options, such as -platform and -display, work too.\n"
-                                                    "The keys and how to play: man quintet"));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+    //: The text of quintet --help under its first line; "man quintet" is a command.
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "Options", "A puzzle game: line up five balls of one colour to clear them.\n"
+                   "Qt's own options, such as -platform and -display, work too.\n"
+                   "The keys and how to play: man quintet"));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QCoreApplication::translate("Options", "Show this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version."));
-    const QCommandLineOption symbols(QStringLiteral("symbols"),
-                                     QStringLiteral("Show a symbol on every ball, which tells its colour."));
+                                     QCoreApplication::translate("Options", "Show the version."));
+    const QCommandLineOption symbols(
+        QStringLiteral("symbols"), QCoreApplication::translate("Options", "Show a symbol on every ball, which tells its colour."));
     parser.addOptions({help, version, symbols});
     const bool parsed = parser.parse(arguments);
-    if (!parsed || !parser.positionalArguments().isEmpty()) {
-        if (!final)
-            return; // Qt's own options, perhaps
-        const QString error = parsed ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments()[0])
-                                     : parser.errorText();
-        std::fprintf(stderr, "quintet: %s Try quintet --help.\n", qPrintable(error));
+    p.Ok = parsed && parser.positionalArguments().isEmpty();
+    //: quintet was given an argument that is not an option; %1 is the argument.
+    p.Error = parsed ? QCoreApplication::translate("Options", "Unexpected argument '%1'.")
+                           .arg(parser.positionalArguments().value(0))
+                     : parser.errorText();
+    p.Help = parser.isSet(help);
+    p.Version = parser.isSet(version);
+    p.Symbols = parser.isSet(symbols);
+    // Without an application object Qt cannot know the program's name.
+    p.HelpText = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("quintet"));
+}
+
+} // namespace
+
+void ReadOptions(const QStringList &arguments, bool final, Options &o)
+{
+    Parsed p;
+    Parse(arguments, p);
+    if (!p.Ok && !final)
+        return; // Qt's own options, perhaps
+    if (p.Ok && !p.Help && !p.Version) {
+        o.Symbols = p.Symbols;
+        return;
+    }
+    // An answer, in the player's language. Qt translates its parser's words
+    // only through an application object: one without a display will do.
+    std::optional<QCoreApplication> core;
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "quintet";
+        static char *argv[] = {name, nullptr};
+        core.emplace(argc, argv);
+        InstallLanguage();
+        Parse(arguments, p);
+    }
+    if (!p.Ok) {
+        //: After the error on the command line; "quintet --help" is a command.
+        const QString hint = QCoreApplication::translate("Options", "Try quintet --help.");
+        std::fprintf(stderr, "quintet: %s %s\n", qPrintable(p.Error), qPrintable(hint));
         EndProgram(1);
     }
-    if (parser.isSet(help)) {
-        // Without an application object Qt cannot know the program's name.
-        QString text = parser.helpText();
-        text.replace(QStringLiteral("<executable_name>"), QStringLiteral("quintet"));
-        std::fputs(qPrintable(text), stdout);
+    if (p.Help) {
+        std::fputs(qPrintable(p.HelpText), stdout);
         EndProgram(0);
     }
-    if (parser.isSet(version)) {
-        std::printf("quintet %s\n", QUINTET_VERSION);
-        EndProgram(0);
-    }
-    o.Symbols = parser.isSet(symbols);
+    std::printf("quintet %s\n", QUINTET_VERSION);
+    EndProgram(0);
 }

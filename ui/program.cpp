@@ -2,6 +2,8 @@
 // listens to what it says on the way, and speaks if it fails.
 #include "ui/program.h"
 
+#include "ui/language.h"
+
 #include <QLoggingCategory>
 #include <QMutex>
 #include <QString>
@@ -51,7 +53,8 @@ qsizetype Said(const QString &what, qsizetype from = 0)
 QString Variable(const char *name)
 {
     const QString v = qEnvironmentVariable(name);
-    return v.isEmpty() ? QStringLiteral("unset") : v;
+    //: How a failed start shows an environment variable that is not set.
+    return v.isEmpty() ? Translated("Failure", "unset") : v;
 }
 
 // What went wrong, in Qt's own words where it said them, for one line.
@@ -62,8 +65,10 @@ QString Reason(const QString &fatal)
     if (Said(QStringLiteral("could not connect to display")) >= 0 ||
         Said(QStringLiteral("Failed to create wl_display")) >= 0) {
         if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            return QStringLiteral("no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset");
-        return QStringLiteral("cannot open the display (DISPLAY=%1, WAYLAND_DISPLAY=%2)")
+            //: Why the game cannot start; DISPLAY and WAYLAND_DISPLAY are the variables' names.
+            return Translated("Failure", "no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset");
+        //: Why the game cannot start; %1 and %2 are the variables' values.
+        return Translated("Failure", "cannot open the display (DISPLAY=%1, WAYLAND_DISPLAY=%2)")
             .arg(Variable("DISPLAY"), Variable("WAYLAND_DISPLAY"));
     }
     // Found but not loaded: the loader said why just before.
@@ -73,18 +78,26 @@ QString Reason(const QString &fatal)
         for (qsizetype i = 0; i < failed; i++)
             if (Held[i].Text.contains(QStringLiteral(" cannot load: ")))
                 why = Held[i].Text.section(QStringLiteral(" cannot load: "), 1);
-        return QStringLiteral("the Qt platform plugin \"%1\" was found but cannot be loaded%2")
-            .arg(Held[failed].Text.section(quoted, 1, 1),
-                 why.isEmpty() ? QStringLiteral(" (QT_DEBUG_PLUGINS=1 tells why)") : QStringLiteral(": ") + why);
+        const QString plugin = Held[failed].Text.section(quoted, 1, 1);
+        if (why.isEmpty())
+            //: Why the game cannot start; %1 is the plugin's name.
+            return Translated("Failure", "the Qt platform plugin \"%1\" was found but cannot be loaded "
+                                         "(QT_DEBUG_PLUGINS=1 tells why)")
+                .arg(plugin);
+        //: Why the game cannot start; %1 is the plugin's name, %2 the reason in Qt's words.
+        return Translated("Failure", "the Qt platform plugin \"%1\" was found but cannot be loaded: %2").arg(plugin, why);
     }
     const qsizetype missing = Said(QStringLiteral("Could not find the Qt platform plugin"));
     if (missing >= 0) {
         const QString plugin = Held[missing].Text.section(quoted, 1, 1);
-        return QStringLiteral("no Qt platform plugin \"%1\" (QT_QPA_PLATFORM=%2)%3")
-            .arg(plugin, Variable("QT_QPA_PLATFORM"),
-                 plugin.startsWith(QStringLiteral("wayland"))
-                     ? QStringLiteral(": install the Qt Wayland plugin (Debian: qt6-wayland)")
-                     : QString());
+        if (plugin.startsWith(QStringLiteral("wayland")))
+            //: Why the game cannot start; %1 is the plugin's name, %2 the variable's value.
+            return Translated("Failure", "no Qt platform plugin \"%1\" (QT_QPA_PLATFORM=%2): "
+                                         "install the Qt Wayland plugin (Debian: qt6-wayland)")
+                .arg(plugin, Variable("QT_QPA_PLATFORM"));
+        //: Why the game cannot start; %1 is the plugin's name, %2 the variable's value.
+        return Translated("Failure", "no Qt platform plugin \"%1\" (QT_QPA_PLATFORM=%2)")
+            .arg(plugin, Variable("QT_QPA_PLATFORM"));
     }
     return fatal.section(QLatin1Char('\n'), 0, 0);
 }

@@ -5,6 +5,7 @@
 #include "game/game.h"
 #include "ui/access/names.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace {
@@ -28,8 +29,9 @@ template <typename ColourOf> QString Cleared(const Heard &before, const Heard &a
     QStringList parts;
     for (int16_t c = 1; c <= 6; c++)
         if (count[c])
-            parts << QStringLiteral("%1 %2").arg(count[c]).arg(ColourName(c));
-    return parts.isEmpty() ? QString() : QStringLiteral("Cleared %1.").arg(parts.join(QStringLiteral(", ")));
+            parts << CountOf(c, count[c]);
+    //: The balls a press cleared, by colour: "Cleared 5 red, 5 green."
+    return parts.isEmpty() ? QString() : QCoreApplication::translate("Account", "Cleared %1.").arg(JoinCounts(parts));
 }
 
 // The balls a spawn or a new game placed, in the order they came, with the
@@ -44,9 +46,10 @@ QString NewBalls(const Game &g, const int16_t colours[4], const Heard &before, c
         const CellPos p = g.State.NewPos[k];
         const int16_t box = CellIndex(p.x, p.y);
         if (free(box) && (after.Cell[box] == colours[k] || BurstNow(before, after, box)))
-            parts << QStringLiteral("%1 at %2").arg(ColourName(colours[k]), PlaceOfBox(box));
+            parts << NewBallAt(colours[k], PlaceOfBox(box));
     }
-    return parts.isEmpty() ? QString() : QStringLiteral("New balls: %1.").arg(parts.join(QStringLiteral("; ")));
+    //: The balls a move or a new game brought: "New balls: red at row 1, column 2; cyan at row 5, column 5."
+    return parts.isEmpty() ? QString() : QCoreApplication::translate("Account", "New balls: %1.").arg(JoinPlaces(parts));
 }
 
 } // namespace
@@ -76,14 +79,17 @@ QString Account(const Game &g, const Heard &before, const Heard &after, int16_t 
         for (int16_t k = 1; k <= 3; k++)
             colours[k] = after.Cell[CellIndex(g.State.NewPos[k].x, g.State.NewPos[k].y)];
         // The new game clears the board before it places them.
-        said << QStringLiteral("New game.") << NewBalls(g, colours, before, after, [](int16_t) { return true; })
+        //: A press on the smile, before the new game's balls.
+        said << QCoreApplication::translate("Account", "New game.") << NewBalls(g, colours, before, after, [](int16_t) { return true; })
              << NextColours(after.Next);
     } else if (after.Selected == pressed && before.Cell[pressed]) {
-        said << QStringLiteral("%1 ball picked up at %2.")
-                    .arg(Capital(ColourName(before.Cell[pressed])), PlaceOfBox(pressed));
+        //: %1 is a ball ("red ball"), %2 its place.
+        said << Capital(QCoreApplication::translate("Account", "%1 picked up at %2.")
+                            .arg(BallName(before.Cell[pressed]), PlaceOfBox(pressed)));
     } else if (before.Selected >= 0 && !before.Cell[pressed] && after.Selected < 0) {
         const int16_t colour = before.Cell[before.Selected];
-        said << QStringLiteral("%1 ball to %2.").arg(Capital(ColourName(colour)), PlaceOfBox(pressed));
+        //: A move: %1 is the ball ("red ball"), %2 the place it moved to.
+        said << Capital(QCoreApplication::translate("Account", "%1 to %2.").arg(BallName(colour), PlaceOfBox(pressed)));
         // Every line a move makes runs through the cell it moved to; a move
         // that cleared nothing brought new balls, which may clear lines too.
         // What each cell held once the ball had moved:
@@ -104,7 +110,8 @@ QString Account(const Game &g, const Heard &before, const Heard &after, int16_t 
         }
     }
     if (after.Score != before.Score)
-        said << QStringLiteral("Score %1.").arg(after.Score);
+        //: The score after a press that changed it.
+        said << QCoreApplication::translate("Account", "Score %1.").arg(after.Score);
     said.removeAll(QString());
     return said.join(QLatin1Char(' '));
 }

@@ -4,6 +4,7 @@
 #include "game/game.h"
 #include "ui/access/names.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -17,14 +18,14 @@ QString Runs(const GameState &s, int16_t x, int16_t y, int16_t dx, int16_t dy)
     int16_t value = -1, length = 0;
     for (; x >= 1 && x <= BoardSize && y >= 1 && y <= BoardSize; x += dx, y += dy) {
         if (s.Board(x, y) != value && length) {
-            runs << QStringLiteral("%1 %2").arg(length).arg(ColourName(value));
+            runs << CountOf(value, length);
             length = 0;
         }
         value = s.Board(x, y);
         length++;
     }
-    runs << QStringLiteral("%1 %2").arg(length).arg(ColourName(value));
-    return runs.join(QStringLiteral(", "));
+    runs << CountOf(value, length);
+    return JoinCounts(runs);
 }
 
 } // namespace
@@ -38,9 +39,7 @@ QString BallsOf(const Game &g, int16_t colour)
         if (g.State.Board(x, y) == colour)
             at << PlaceOfBox(box);
     }
-    if (at.isEmpty())
-        return QStringLiteral("No %1 balls.").arg(ColourName(colour));
-    return QStringLiteral("%1 balls: %2.").arg(Capital(ColourName(colour)), at.join(QStringLiteral("; ")));
+    return BallsHeading(colour, int(at.size()), JoinPlaces(at));
 }
 
 QString LinesThrough(const Game &g, int16_t box)
@@ -50,7 +49,8 @@ QString LinesThrough(const Game &g, int16_t box)
     CellXY(box, x, y);
     const int16_t down = std::min(x - 1, y - 1), up = std::min(x - 1, BoardSize - y);
     const int16_t dx = x - down, dy = y - down, ux = x - up, uy = y + up;
-    return QStringLiteral("Row %1: %2. Column %3: %4. Down from %5: %6. Up from %7: %8.")
+    //: The answer to X: the row, the column and the two diagonals through the focused cell, each as runs from its first cell. %5 and %7 are places ("row 1, column 3").
+    return QCoreApplication::translate("Answers", "Row %1: %2. Column %3: %4. Down from %5: %6. Up from %7: %8.")
         .arg(QString::number(y), Runs(s, 1, y, 1, 0), QString::number(x), Runs(s, x, 1, 0, 1), PlaceName(dx, dy),
              Runs(s, dx, dy, 1, 1), PlaceName(ux, uy), Runs(s, ux, uy, 1, -1));
 }
@@ -61,7 +61,7 @@ QString GameSummary(const Game &g)
     for (int16_t x = 1; x <= BoardSize; x++)
         for (int16_t y = 1; y <= BoardSize; y++)
             free += g.State.Board(x, y) == Empty;
-    return QStringLiteral("Score %1. %2 free %3. %4")
-        .arg(g.View.Label1, QString::number(free), free == 1 ? QStringLiteral("cell") : QStringLiteral("cells"),
-             NextColours(g.State.NextColor));
+    //: The answer to I: %1 is the score, %n the free cells, %2 the next colours ("Next: red, orange, yellow.").
+    return QCoreApplication::translate("Answers", "Score %1. %n free cells. %2", nullptr, free)
+        .arg(g.View.Label1, NextColours(g.State.NextColor));
 }

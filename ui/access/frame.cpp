@@ -7,6 +7,7 @@
 #include "ui/access/places.h"
 #include "ui/picturebox.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLabel>
 
@@ -50,7 +51,8 @@ class BoardAccessible : public Grouping, public QAccessibleTableInterface {
     int indexOfChild(const QAccessibleInterface *c) const override { return IndexOfChild(this, c); }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? QStringLiteral("Board") : QString();
+        //: The name of the board's table of 9 by 9 cells.
+        return t == QAccessible::Name ? QCoreApplication::translate("Names", "Board") : QString();
     }
     QRect rect() const override
     {
@@ -79,8 +81,16 @@ class BoardAccessible : public Grouping, public QAccessibleTableInterface {
     }
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface *> selectedCells() const override { return {}; }
-    QString columnDescription(int column) const override { return QStringLiteral("Column %1").arg(column + 1); }
-    QString rowDescription(int row) const override { return QStringLiteral("Row %1").arg(row + 1); }
+    QString columnDescription(int column) const override
+    {
+        //: A column of the board's table, 1 to 9 from the left.
+        return QCoreApplication::translate("Names", "Column %1").arg(column + 1);
+    }
+    QString rowDescription(int row) const override
+    {
+        //: A row of the board's table, 1 to 9 from the top.
+        return QCoreApplication::translate("Names", "Row %1").arg(row + 1);
+    }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
     int columnCount() const override { return BoardSize; }

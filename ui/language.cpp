@@ -1,0 +1,56 @@
+// The translations live in the binary's resources under :/i18n; Qt's own
+// come from Qt's translations directory. A text missing from the player's
+// language falls back to English text by text.
+#include "ui/language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+
+// The game's English: only the plural forms, which the game's texts write
+// for many. Then the player's language for the game, and for Qt.
+QTranslator Plurals, Game, QtOwn;
+
+QString WithCount(QString text, int n)
+{
+    if (n >= 0)
+        text.replace(QLatin1String("%n"), QString::number(n));
+    return text;
+}
+
+} // namespace
+
+void LoadLanguage()
+{
+    (void)Plurals.load(QStringLiteral(":/i18n/quintet_en.qm"));
+    const QLocale system = QLocale::system();
+    (void)Game.load(system, QStringLiteral("quintet"), QStringLiteral("_"), QStringLiteral(":/i18n"));
+    (void)QtOwn.load(system, QStringLiteral("qtbase"), QStringLiteral("_"),
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+bool LoadLanguageFile(const QString &path)
+{
+    return Game.load(path);
+}
+
+void InstallLanguage()
+{
+    // The last installed is asked first.
+    for (QTranslator *t : {&QtOwn, &Plurals, &Game})
+        if (!t->isEmpty())
+            QCoreApplication::installTranslator(t);
+}
+
+QString Translated(const char *context, const char *text, const char *comment, int n)
+{
+    for (const QTranslator *t : {&Game, &Plurals}) {
+        const QString found = t->translate(context, text, comment, n);
+        if (!found.isNull())
+            return WithCount(found, n);
+    }
+    return WithCount(QString::fromUtf8(text), n);
+}
