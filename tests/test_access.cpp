@@ -7,8 +7,11 @@
 #include "ui/access/access.h"
 #include "ui/draw.h"
 #include "ui/form1.h"
+#include "ui/language.h"
 
 #include <QAccessible>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QTest>
 
 class TestAccess : public QObject {
@@ -30,7 +33,119 @@ class TestAccess : public QObject {
         return {QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::setFocusAction()};
     }
 
+    // Every text of an accessible and its children, tables' headers too.
+    static void Texts(QAccessibleInterface *a, QStringList &texts)
+    {
+        texts << a->text(QAccessible::Name) << a->text(QAccessible::Description);
+        if (QAccessibleTableInterface *t = a->tableInterface())
+            for (int i = 0; i < t->rowCount(); i++)
+                texts << t->rowDescription(i) << t->columnDescription(i);
+        for (int i = 0; i < a->childCount(); i++)
+            if (QAccessibleInterface *c = a->child(i))
+                Texts(c, texts);
+    }
+
+    static void UseLanguage(const char *name)
+    {
+        LoadLanguage(QLocale(QString::fromLatin1(name)));
+        InstallLanguage();
+    }
+
+    // A board with no line anywhere (each row, column and diagonal changes
+    // colour at every step) and three free cells at the top left.
+    static QStringList FullBoard()
+    {
+        QStringList full;
+        for (int y = 1; y <= 9; y++) {
+            full << QString();
+            for (int x = 1; x <= 9; x++)
+                full.last() += y == 1 && x <= 3 ? QLatin1Char('.') : QLatin1Char('0' + (x + 2 * y) % 6 + 1);
+        }
+        return full;
+    }
+
   private slots:
+    void initTestCase() { UseLanguage("en"); }
+
+    // Under a pseudo-language in which every text is its source in capitals
+    // between marks, everything the window shows and a reader hears in a
+    // short game, its questions and its end comes out so: no text escapes
+    // translation.
+    void noTextEscapesTranslation()
+    {
+        QVERIFY(LoadLanguageFile(QStringLiteral(QUINTET_PSEUDO_QM)));
+        InstallLanguage();
+        QStringList texts;
+        {
+            Form1 w;
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            SetBoard(w.G, {"1.2......", ".1.......", ".........", ".........", ".........", ".........",
+                           ".........", ".........", "........."});
+            w.Sync();
+            auto press = [&](int16_t box) {
+                Heard before, after;
+                Listen(w.G, before);
+                w.Press(box);
+                Listen(w.G, after);
+                texts << Account(w.G, before, after, box) << w.Label2->text();
+            };
+            press(0);  // picked up
+            press(80); // no way
+            press(2);  // another picked up
+            press(40); // a move and new balls
+            for (const int key : LetterKeys) {
+                QTest::keyClick(&w, Qt::Key(key));
+                texts << w.Reader.Account;
+            }
+            Texts(QAccessible::queryAccessibleInterface(&w), texts);
+            texts << w.Picture1->toolTip();
+            SetBoard(w.G, FullBoard());
+            w.Sync();
+            press(9);
+            press(0); // the board fills
+            press(Smile);
+            SetBoard(w.G, FullBoard());
+            w.Sync();
+            press(9);
+            press(0);
+            for (QLabel *l : w.findChildren<QLabel *>())
+                texts << l->text();
+            QTest::keyClick(&w, Qt::Key_L);
+            texts << w.Reader.Account;
+            Texts(QAccessible::queryAccessibleInterface(&w), texts);
+        }
+        UseLanguage("en");
+        texts.removeAll(QString());
+        texts.removeAll(QStringLiteral("Quintet")); // the window's title, a name
+        QVERIFY2(texts.size() > 200, qPrintable(QString::number(texts.size())));
+        static const QRegularExpression number(QStringLiteral("^[0-9]+$")), lower(QStringLiteral("[a-z]"));
+        for (const QString &t : texts)
+            if (!number.match(t).hasMatch())
+                QVERIFY2(t.contains(QStringLiteral("⟦")) && !lower.match(t).hasMatch(), qPrintable(t));
+    }
+
+    // One ball is one; Russian says 1, 2 and 5 each in its own form.
+    void countsTakeTheirLanguagesPluralForms()
+    {
+        Game g;
+        InitTestGame(g);
+        Form_Load(g);
+        SetBoard(g, {"133....44", ".........", ".........", ".........", ".........", ".........", ".........",
+                     ".........", "........."});
+        QCOMPARE(BallsOf(g, 1), QStringLiteral("Red ball: row 1, column 1."));
+        QVERIFY(GameSummary(g).contains(QStringLiteral(" 76 free cells.")));
+        SetBoard(g, {"1111.1111", "111111111", "111111111", "111111111", "111111111", "111111111", "111111111",
+                     "111111111", "111111111"});
+        QVERIFY(GameSummary(g).contains(QStringLiteral(" 1 free cell.")));
+        UseLanguage("ru");
+        SetBoard(g, {"1.....33.", ".........", ".........", ".........", ".........", ".........", ".........",
+                     ".........", "........."});
+        const QString row = LinesThrough(g, 0).section(QLatin1Char('.'), 0, 0);
+        UseLanguage("en");
+        QCOMPARE(row, QStringLiteral("Строка 1: 1 красный, 5 пустых, 2 жёлтых, 1 пустая"));
+    }
+
     void namesSayRowColumnAndContent()
     {
         QCOMPARE(CellName(5, 3, 1, false), QStringLiteral("Row 3, column 5: red ball"));

@@ -7,10 +7,12 @@
 #include "ui/draw.h"
 #include "ui/form1.h"
 #include "ui/keys.h"
+#include "ui/language.h"
 #include "ui/symbols.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QPaintEvent>
 #include <QTest>
 
@@ -91,7 +93,96 @@ class TestForm1 : public QObject {
         QTest::keyClick(w.focusWidget(), press, press == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     }
 
+    static void UseLanguage(const char *name)
+    {
+        LoadLanguage(QLocale(QString::fromLatin1(name)));
+        InstallLanguage();
+    }
+
   private slots:
+    void initTestCase() { UseLanguage("en"); }
+
+    // In every language each text of the window fits its label at the
+    // label's own font: one line each, two for the notice.
+    void everyWindowTextFitsItsLabel()
+    {
+        const QStringList files = QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("quintet_*.qm")});
+        QVERIFY(files.size() >= 5);
+        for (const QString &file : files) {
+            QVERIFY(LoadLanguageFile(QStringLiteral(":/i18n/") + file));
+            InstallLanguage();
+            Form1 w;
+            QList<std::pair<QLabel *, QString>> texts;
+            for (const char *message : {"No Way!!!", "Bonus!!!", "Game Over!"})
+                texts.append({w.Label2, QCoreApplication::translate("Message", message)});
+            for (int item = Label3; item < EndItemCount; item++) {
+                auto *label = static_cast<QLabel *>(w.EndScreen[item]);
+                texts.append({label, label->text()});
+            }
+            for (const auto &[label, text] : texts) {
+                const int wrap = label->wordWrap() ? int(Qt::TextWordWrap) : 0;
+                const QRect r = QFontMetrics(label->font())
+                                    .boundingRect(QRect(0, 0, label->width(), 1000), int(label->alignment()) | wrap, text);
+                QVERIFY2(r.width() <= label->width() && r.height() <= label->height(),
+                         qPrintable(QStringLiteral("%1: \"%2\" takes %3 x %4 of %5 x %6")
+                                        .arg(file, text)
+                                        .arg(r.width())
+                                        .arg(r.height())
+                                        .arg(label->width())
+                                        .arg(label->height())));
+            }
+        }
+        UseLanguage("en");
+    }
+
+    // The question keys are the same letters in every language, and each
+    // asks its own question. Once the game is over, each first says so.
+    void theSameLettersAskTheSameQuestionsInEveryLanguage()
+    {
+        const QList<int> letters(std::begin(LetterKeys), std::end(LetterKeys));
+        QCOMPARE(QSet<int>(letters.begin(), letters.end()).size(), letters.size());
+        for (const char *language : {"en", "de", "es", "fr", "ru"}) {
+            UseLanguage(language);
+            Form1 w;
+            ShowActive(w);
+            SetBoard(w.G, {"123456...", ".........", ".........", ".........", ".........", ".........",
+                           ".........", ".........", "........."});
+            w.Sync();
+            QStringList heard;
+            for (const int key : letters) {
+                QTest::keyClick(&w, Qt::Key(key));
+                heard << w.Reader.Account;
+            }
+            const QStringList expected{BallsOf(w.G, 1),        BallsOf(w.G, 2),   BallsOf(w.G, 3), BallsOf(w.G, 4),
+                                       BallsOf(w.G, 5),        BallsOf(w.G, 6),   LinesThrough(w.G, 0),
+                                       GameSummary(w.G),       w.LastAccount,     heard.last()};
+            QCOMPARE(heard, expected);
+            QVERIFY(w.SymbolsShown());
+            heard.removeDuplicates();
+            QCOMPARE(heard.size(), letters.size());
+        }
+        UseLanguage("en");
+        Form1 w;
+        ShowActive(w);
+        QStringList full;
+        for (int y = 1; y <= 9; y++) {
+            full << QString();
+            for (int x = 1; x <= 9; x++)
+                full.last() += y == 1 && x <= 3 ? QLatin1Char('.') : QLatin1Char('0' + (x + 2 * y) % 6 + 1);
+        }
+        SetBoard(w.G, full);
+        w.Sync();
+        w.Press(9);
+        w.Press(0);
+        QVERIFY(w.G.View.EndVisible[Label3]);
+        for (const Qt::Key key : {Qt::Key_R, Qt::Key_X, Qt::Key_I}) {
+            QTest::keyClick(&w, key);
+            QCOMPARE(w.Reader.Account, QStringLiteral("The game is over. Score 0."));
+        }
+        QTest::keyClick(&w, Qt::Key_L);
+        QVERIFY2(w.Reader.Account.startsWith(QStringLiteral("The game is over. Score 0. ")), qPrintable(w.Reader.Account));
+    }
+
     void keysMapAsTheKeyboardSchemeSays_data()
     {
         QTest::addColumn<int>("key");
@@ -210,7 +301,7 @@ class TestForm1 : public QObject {
         QCOMPARE(w.Focused(), int16_t(2 * 9 + 6));
         QVERIFY(w.RingShown());
         QTest::keyClick(&w, Qt::Key_R);
-        QCOMPARE(w.Reader.Account, QStringLiteral("Red balls: row 1, column 1."));
+        QCOMPARE(w.Reader.Account, QStringLiteral("Red ball: row 1, column 1."));
         QTest::keyClick(&w, Qt::Key_X);
         QCOMPARE(w.Reader.Account, LinesThrough(w.G, 2 * 9 + 6));
         QTest::keyClick(&w, Qt::Key_5);

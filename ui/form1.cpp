@@ -147,6 +147,7 @@ Form1::Form1()
             connect(b, &PictureBox::focused, this, &Form1::FocusIn);
         }
     Picture5[0]->setFocus();
+    MakeLetterKeys();
 
     // The end screen starts hidden: the model says so and Sync applies it.
     Timer1.setInterval(300);

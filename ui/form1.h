@@ -5,6 +5,7 @@
 #include "game/game.h"
 #include "ui/access/access.h"
 #include "ui/focusring.h"
+#include "ui/keys.h"
 #include "ui/picturebox.h"
 #include "ui/symbols.h"
 
@@ -70,6 +71,8 @@ class Form1 : public QWidget {
     void ShowRing(bool shown);
     // A box took the keyboard focus, for the given reason.
     void FocusIn(Qt::FocusReason reason);
+    void MakeLetterKeys();
+    void Act(const KeyMeaning &k, int16_t first, QKeyEvent *e);
     // The answer to a question key, a Question or a colour 1..6.
     QString Answer(int16_t question) const;
 

@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QUrl>
 
 int16_t Form1::Focused() const
@@ -31,6 +32,22 @@ QString Form1::Answer(int16_t question) const
     return question == AskLines ? LinesThrough(G, Keys.Cell) : question == AskSummary ? GameSummary(G) : BallsOf(G, question);
 }
 
+// The letters are shortcuts, so that Qt finds them on the Latin layout
+// whichever layout is active: on a Russian one, the key of R still asks for
+// the red balls. Like the other keys, they act once while held.
+void Form1::MakeLetterKeys()
+{
+    for (const int key : LetterKeys)
+        for (const Qt::KeyboardModifier shift : {Qt::NoModifier, Qt::ShiftModifier}) {
+            auto *s = new QShortcut(QKeySequence(key | shift), this);
+            s->setAutoRepeat(false);
+            connect(s, &QShortcut::activated, this, [this, key] {
+                FirstDigit = 0;
+                Act(MapKey(key, Qt::NoModifier, Focused()), 0, nullptr);
+            });
+        }
+}
+
 void Form1::keyPressEvent(QKeyEvent *e)
 {
     const KeyMeaning k = MapKey(e->key(), e->modifiers(), Focused());
@@ -42,6 +59,13 @@ void Form1::keyPressEvent(QKeyEvent *e)
     const int16_t first = FirstDigit;
     if (!IsModifierKey(e->key()))
         FirstDigit = 0;
+    Act(k, first, e);
+}
+
+// What a key means, done; first is a row typed before it, or 0. A key that
+// means nothing here goes on to Qt.
+void Form1::Act(const KeyMeaning &k, int16_t first, QKeyEvent *e)
+{
     switch (k.Action) {
     case KeyFocus:
         ShowRing(true);
@@ -72,7 +96,9 @@ void Form1::keyPressEvent(QKeyEvent *e)
         // nothing takes the address, nothing happens.
         QDesktopServices::openUrl(QUrl(QStringLiteral("man:quintet")));
         break;
-    default: QWidget::keyPressEvent(e);
+    default:
+        if (e)
+            QWidget::keyPressEvent(e);
     }
 }
 

@@ -30,6 +30,11 @@ struct KeyMeaning {
     int16_t Target; // the cell or Smile it is for; a question; a digit
 };
 
+// The letters that ask questions or show the symbols: the same in every
+// language, with or without Shift.
+constexpr int LetterKeys[] = {Qt::Key_R, Qt::Key_O, Qt::Key_Y, Qt::Key_G, Qt::Key_C,
+                              Qt::Key_M, Qt::Key_X, Qt::Key_I, Qt::Key_L, Qt::Key_S};
+
 // Shift, Ctrl and the like, pressed on their own.
 bool IsModifierKey(int key);
 

@@ -23,12 +23,11 @@ QString WithCount(QString text, int n)
 
 } // namespace
 
-void LoadLanguage()
+void LoadLanguage(const QLocale &locale)
 {
     (void)Plurals.load(QStringLiteral(":/i18n/quintet_en.qm"));
-    const QLocale system = QLocale::system();
-    (void)Game.load(system, QStringLiteral("quintet"), QStringLiteral("_"), QStringLiteral(":/i18n"));
-    (void)QtOwn.load(system, QStringLiteral("qtbase"), QStringLiteral("_"),
+    (void)Game.load(locale, QStringLiteral("quintet"), QStringLiteral("_"), QStringLiteral(":/i18n"));
+    (void)QtOwn.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                   QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
@@ -40,9 +39,10 @@ bool LoadLanguageFile(const QString &path)
 void InstallLanguage()
 {
     // The last installed is asked first.
-    for (QTranslator *t : {&QtOwn, &Plurals, &Game})
-        if (!t->isEmpty())
-            QCoreApplication::installTranslator(t);
+    for (QTranslator *t : {&QtOwn, &Plurals, &Game}) {
+        QCoreApplication::removeTranslator(t);
+        QCoreApplication::installTranslator(t);
+    }
 }
 
 QString Translated(const char *context, const char *text, const char *comment, int n)

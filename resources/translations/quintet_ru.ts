@@ -6,32 +6,32 @@
     <message>
         <source>Cleared %1.</source>
         <extracomment>The balls a press cleared, by colour: &quot;Cleared 5 red, 5 green.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Убрано: %1.</translation>
     </message>
     <message>
         <source>New balls: %1.</source>
         <extracomment>The balls a move or a new game brought: &quot;New balls: red at row 1, column 2; cyan at row 5, column 5.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Новые шары: %1.</translation>
     </message>
     <message>
         <source>New game.</source>
         <extracomment>A press on the smile, before the new game&apos;s balls.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Новая игра.</translation>
     </message>
     <message>
         <source>%1 picked up at %2.</source>
         <extracomment>%1 is a ball (&quot;red ball&quot;), %2 its place.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 взят: %2.</translation>
     </message>
     <message>
         <source>%1 to %2.</source>
         <extracomment>A move: %1 is the ball (&quot;red ball&quot;), %2 the place it moved to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 перемещён: %2.</translation>
     </message>
     <message>
         <source>Score %1.</source>
         <extracomment>The score after a press that changed it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Счёт: %1.</translation>
     </message>
 </context>
 <context>
@@ -39,15 +39,15 @@
     <message>
         <source>Row %1: %2. Column %3: %4. Down from %5: %6. Up from %7: %8.</source>
         <extracomment>The answer to X: the row, the column and the two diagonals through the focused cell, each as runs from its first cell. %5 and %7 are places (&quot;row 1, column 3&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Строка %1: %2. Столбец %3: %4. Вниз от клетки %5: %6. Вверх от клетки %7: %8.</translation>
     </message>
     <message numerus="yes">
         <source>Score %1. %n free cells. %2</source>
         <extracomment>The answer to I: %1 is the score, %n the free cells, %2 the next colours (&quot;Next: red, orange, yellow.&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Счёт: %1. %n свободная клетка. %2</numerusform>
+            <numerusform>Счёт: %1. %n свободные клетки. %2</numerusform>
+            <numerusform>Счёт: %1. %n свободных клеток. %2</numerusform>
         </translation>
     </message>
 </context>
@@ -56,244 +56,244 @@
     <message>
         <source>empty</source>
         <extracomment>What an empty cell holds: &quot;Row 3, column 5: empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>пусто</translation>
     </message>
     <message>
         <source>red ball</source>
         <extracomment>What a cell holds: &quot;Row 3, column 5: red ball&quot;. Also starts a sentence: &quot;Red ball to row 3, column 5.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>красный шар</translation>
     </message>
     <message>
         <source>orange ball</source>
         <extracomment>What a cell holds; also starts a sentence, as &quot;red ball&quot; does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>оранжевый шар</translation>
     </message>
     <message>
         <source>yellow ball</source>
         <extracomment>What a cell holds; also starts a sentence, as &quot;red ball&quot; does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>жёлтый шар</translation>
     </message>
     <message>
         <source>green ball</source>
         <extracomment>What a cell holds; also starts a sentence, as &quot;red ball&quot; does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>зелёный шар</translation>
     </message>
     <message>
         <source>cyan ball</source>
         <extracomment>What a cell holds; also starts a sentence, as &quot;red ball&quot; does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>голубой шар</translation>
     </message>
     <message>
         <source>magenta ball</source>
         <extracomment>What a cell holds; also starts a sentence, as &quot;red ball&quot; does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>пурпурный шар</translation>
     </message>
     <message>
         <source>red</source>
         <extracomment>A colour in the list of next balls: &quot;Next: red, orange, yellow.&quot; and &quot;Next ball 2: red&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>красный</translation>
     </message>
     <message>
         <source>orange</source>
         <extracomment>A colour in the list of next balls.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>оранжевый</translation>
     </message>
     <message>
         <source>yellow</source>
         <extracomment>A colour in the list of next balls.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>жёлтый</translation>
     </message>
     <message>
         <source>green</source>
         <extracomment>A colour in the list of next balls.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>зелёный</translation>
     </message>
     <message>
         <source>cyan</source>
         <extracomment>A colour in the list of next balls.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>голубой</translation>
     </message>
     <message>
         <source>magenta</source>
         <extracomment>A colour in the list of next balls.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>пурпурный</translation>
     </message>
     <message numerus="yes">
         <source>%n empty</source>
         <extracomment>A run of empty cells along a line: &quot;Row 3: 2 empty, 2 red, 5 empty.&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n пустая</numerusform>
+            <numerusform>%n пустые</numerusform>
+            <numerusform>%n пустых</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n red</source>
         <extracomment>A count of red balls: a run along a line (&quot;Row 3: 2 empty, 2 red.&quot;) or balls cleared (&quot;Cleared 5 red.&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n красный</numerusform>
+            <numerusform>%n красных</numerusform>
+            <numerusform>%n красных</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n orange</source>
         <extracomment>A count of orange balls, in a run or cleared, as &quot;%n red&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n оранжевый</numerusform>
+            <numerusform>%n оранжевых</numerusform>
+            <numerusform>%n оранжевых</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n yellow</source>
         <extracomment>A count of yellow balls, in a run or cleared, as &quot;%n red&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n жёлтый</numerusform>
+            <numerusform>%n жёлтых</numerusform>
+            <numerusform>%n жёлтых</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n green</source>
         <extracomment>A count of green balls, in a run or cleared, as &quot;%n red&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n зелёный</numerusform>
+            <numerusform>%n зелёных</numerusform>
+            <numerusform>%n зелёных</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n cyan</source>
         <extracomment>A count of cyan balls, in a run or cleared, as &quot;%n red&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n голубой</numerusform>
+            <numerusform>%n голубых</numerusform>
+            <numerusform>%n голубых</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n magenta</source>
         <extracomment>A count of magenta balls, in a run or cleared, as &quot;%n red&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n пурпурный</numerusform>
+            <numerusform>%n пурпурных</numerusform>
+            <numerusform>%n пурпурных</numerusform>
         </translation>
     </message>
     <message>
         <source>red at %1</source>
         <extracomment>A new ball and its place, in &quot;New balls: red at row 2, column 1; ...&quot;. %1 is the place.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>красный — %1</translation>
     </message>
     <message>
         <source>orange at %1</source>
         <extracomment>A new ball and its place, as &quot;red at %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>оранжевый — %1</translation>
     </message>
     <message>
         <source>yellow at %1</source>
         <extracomment>A new ball and its place, as &quot;red at %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>жёлтый — %1</translation>
     </message>
     <message>
         <source>green at %1</source>
         <extracomment>A new ball and its place, as &quot;red at %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>зелёный — %1</translation>
     </message>
     <message>
         <source>cyan at %1</source>
         <extracomment>A new ball and its place, as &quot;red at %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>голубой — %1</translation>
     </message>
     <message>
         <source>magenta at %1</source>
         <extracomment>A new ball and its place, as &quot;red at %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>пурпурный — %1</translation>
     </message>
     <message numerus="yes">
         <source>Red balls: %1.</source>
         <extracomment>The answer to R: where the red balls are. %1 lists their places: &quot;row 1, column 3; row 4, column 5&quot;. %n is how many there are.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Красный шар: %1.</numerusform>
+            <numerusform>Красные шары: %1.</numerusform>
+            <numerusform>Красные шары: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Orange balls: %1.</source>
         <extracomment>The answer to O, as &quot;Red balls: %1.&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Оранжевый шар: %1.</numerusform>
+            <numerusform>Оранжевые шары: %1.</numerusform>
+            <numerusform>Оранжевые шары: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow balls: %1.</source>
         <extracomment>The answer to Y, as &quot;Red balls: %1.&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Жёлтый шар: %1.</numerusform>
+            <numerusform>Жёлтые шары: %1.</numerusform>
+            <numerusform>Жёлтые шары: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Green balls: %1.</source>
         <extracomment>The answer to G, as &quot;Red balls: %1.&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Зелёный шар: %1.</numerusform>
+            <numerusform>Зелёные шары: %1.</numerusform>
+            <numerusform>Зелёные шары: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Cyan balls: %1.</source>
         <extracomment>The answer to C, as &quot;Red balls: %1.&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Голубой шар: %1.</numerusform>
+            <numerusform>Голубые шары: %1.</numerusform>
+            <numerusform>Голубые шары: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Magenta balls: %1.</source>
         <extracomment>The answer to M, as &quot;Red balls: %1.&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Пурпурный шар: %1.</numerusform>
+            <numerusform>Пурпурные шары: %1.</numerusform>
+            <numerusform>Пурпурные шары: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>No red balls.</source>
         <extracomment>The answer to R when the board has no red ball.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Красных шаров нет.</translation>
     </message>
     <message>
         <source>No orange balls.</source>
         <extracomment>The answer to O when the board has no orange ball.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Оранжевых шаров нет.</translation>
     </message>
     <message>
         <source>No yellow balls.</source>
         <extracomment>The answer to Y when the board has no yellow ball.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Жёлтых шаров нет.</translation>
     </message>
     <message>
         <source>No green balls.</source>
         <extracomment>The answer to G when the board has no green ball.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Зелёных шаров нет.</translation>
     </message>
     <message>
         <source>No cyan balls.</source>
         <extracomment>The answer to C when the board has no cyan ball.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Голубых шаров нет.</translation>
     </message>
     <message>
         <source>No magenta balls.</source>
         <extracomment>The answer to M when the board has no magenta ball.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Пурпурных шаров нет.</translation>
     </message>
 </context>
 <context>
@@ -301,37 +301,37 @@
     <message>
         <source>unset</source>
         <extracomment>How a failed start shows an environment variable that is not set.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>не задана</translation>
     </message>
     <message>
         <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset</source>
         <extracomment>Why the game cannot start; DISPLAY and WAYLAND_DISPLAY are the variables&apos; names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>нет дисплея X11 или Wayland: DISPLAY и WAYLAND_DISPLAY не заданы</translation>
     </message>
     <message>
         <source>cannot open the display (DISPLAY=%1, WAYLAND_DISPLAY=%2)</source>
         <extracomment>Why the game cannot start; %1 and %2 are the variables&apos; values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся открыть дисплей (DISPLAY=%1, WAYLAND_DISPLAY=%2)</translation>
     </message>
     <message>
         <source>the Qt platform plugin &quot;%1&quot; was found but cannot be loaded (QT_DEBUG_PLUGINS=1 tells why)</source>
         <extracomment>Why the game cannot start; %1 is the plugin&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>плагин платформы Qt «%1» найден, но не загружается (причину покажет QT_DEBUG_PLUGINS=1)</translation>
     </message>
     <message>
         <source>the Qt platform plugin &quot;%1&quot; was found but cannot be loaded: %2</source>
         <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 the reason in Qt&apos;s words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>плагин платформы Qt «%1» найден, но не загружается: %2</translation>
     </message>
     <message>
         <source>no Qt platform plugin &quot;%1&quot; (QT_QPA_PLATFORM=%2): install the Qt Wayland plugin (Debian: qt6-wayland)</source>
         <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 the variable&apos;s value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>нет плагина платформы Qt «%1» (QT_QPA_PLATFORM=%2): установите плагин Qt Wayland (Debian: qt6-wayland)</translation>
     </message>
     <message>
         <source>no Qt platform plugin &quot;%1&quot; (QT_QPA_PLATFORM=%2)</source>
         <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 the variable&apos;s value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>нет плагина платформы Qt «%1» (QT_QPA_PLATFORM=%2)</translation>
     </message>
 </context>
 <context>
@@ -339,61 +339,61 @@
     <message>
         <source>Start New Game</source>
         <extracomment>The smile&apos;s tooltip and its name for a screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Начать новую игру</translation>
     </message>
     <message>
         <source>Click smile to try again</source>
         <extracomment>The end screen&apos;s first line: a click on the smile starts a new game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ещё раз? Нажмите смайлик</translation>
     </message>
     <message>
         <source>Thank you for playing!</source>
         <extracomment>The end screen&apos;s second line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Спасибо за игру!</translation>
     </message>
     <message>
         <source>Copyright © 2026 the Quintet developers</source>
         <extracomment>The end screen&apos;s copyright notice, on at most two lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>© Разработчики Quintet, 2026</translation>
     </message>
     <message>
         <source>We hope to see you again soon.</source>
         <extracomment>The end screen&apos;s fourth line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Надеемся на скорую встречу.</translation>
     </message>
     <message>
         <source>The Quintet project</source>
         <extracomment>The end screen&apos;s last line: who made the game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Проект Quintet</translation>
     </message>
     <message>
         <source>Score</source>
         <extracomment>What a screen reader calls the score&apos;s label.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Счёт</translation>
     </message>
     <message>
         <source>Message</source>
         <extracomment>What a screen reader calls the message&apos;s label and the status bar that holds it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Сообщение</translation>
     </message>
     <message>
         <source>The game is over. Score %1.</source>
         <extracomment>What each question key says once the game is over; %1 is the final score.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Игра окончена. Счёт: %1.</translation>
     </message>
     <message>
         <source>Nothing to repeat.</source>
         <extracomment>The answer to L before any press has said anything.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Нечего повторять.</translation>
     </message>
     <message>
         <source>Symbols shown.</source>
         <extracomment>What S says as the symbols on the balls appear or go.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Символы показаны.</translation>
     </message>
     <message>
         <source>Symbols hidden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Символы скрыты.</translation>
     </message>
 </context>
 <context>
@@ -401,17 +401,17 @@
     <message>
         <source>Bonus!!!</source>
         <extracomment>The message when a press clears several lines, or clears on consecutive moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Бонус!!!</translation>
     </message>
     <message>
         <source>Game Over!</source>
         <extracomment>The message as the board fills up and the game ends.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Конец игры!</translation>
     </message>
     <message>
         <source>No Way!!!</source>
         <extracomment>The message when no path of free cells leads to the cell clicked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Нет пути!!!</translation>
     </message>
 </context>
 <context>
@@ -419,54 +419,54 @@
     <message>
         <source>Board</source>
         <extracomment>The name of the board&apos;s table of 9 by 9 cells.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Поле</translation>
     </message>
     <message>
         <source>Column %1</source>
         <extracomment>A column of the board&apos;s table, 1 to 9 from the left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Столбец %1</translation>
     </message>
     <message>
         <source>Row %1</source>
         <extracomment>A row of the board&apos;s table, 1 to 9 from the top.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Строка %1</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
         <extracomment>A cell&apos;s place inside a sentence, row first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>строка %1, столбец %2</translation>
     </message>
     <message>
         <source>Row %1, column %2: %3</source>
         <extracomment>A cell&apos;s name: its place, then what it holds (&quot;Row 3, column 5: red ball&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Строка %1, столбец %2: %3</translation>
     </message>
     <message>
         <source>Row %1, column %2: %3, selected</source>
         <extracomment>The name of the cell whose ball is picked up: &quot;Row 3, column 5: red ball, selected&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Строка %1, столбец %2: %3, выбран</translation>
     </message>
     <message>
         <source>Next ball %1: %2</source>
         <extracomment>A box of the next colours, 1 to 3 from the left, and its colour.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Следующий шар %1: %2</translation>
     </message>
     <message>
         <source>Next: %1, %2, %3.</source>
         <extracomment>The colours of the next three balls, left to right.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Следующие: %1, %2, %3.</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between counts</comment>
         <extracomment>What stands between the counts of a list: &quot;2 empty, 2 red, 5 empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>; </source>
         <comment>between places</comment>
         <extracomment>What stands between the places of a list: &quot;row 1, column 2; row 3, column 4&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -476,29 +476,31 @@
 Qt&apos;s own options, such as -platform and -display, work too.
 The keys and how to play: man quintet</source>
         <extracomment>The text of quintet --help under its first line; &quot;man quintet&quot; is a command.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Головоломка: выстройте пять шаров одного цвета в линию, чтобы убрать их.
+Стандартные параметры Qt, например -platform и -display, тоже работают.
+Клавиши и правила игры: man quintet</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать эту справку.</translation>
     </message>
     <message>
         <source>Show the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать версию.</translation>
     </message>
     <message>
         <source>Show a symbol on every ball, which tells its colour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывать на каждом шаре символ, обозначающий его цвет.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>quintet was given an argument that is not an option; %1 is the argument.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Неожиданный аргумент «%1».</translation>
     </message>
     <message>
         <source>Try quintet --help.</source>
         <extracomment>After the error on the command line; &quot;quintet --help&quot; is a command.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Попробуйте quintet --help.</translation>
     </message>
 </context>
 </TS>
