@@ -36,4 +36,4 @@ PLAY_PACKAGES=(fonts-dejavu-core qt6-wayland)
 PACKAGE_TEST_PACKAGES=(lintian man-db)
 # The screen reader check: a session bus, AT-SPI and its client, Orca and its speech.
 ACCESS_TEST_PACKAGES=(dbus at-spi2-core python3-gi gir1.2-atspi-2.0 orca speech-dispatcher speech-dispatcher-espeak-ng
-    espeak-ng libao4 procps)
+    espeak-ng libao4 procps x11-xkb-utils)

@@ -2,6 +2,8 @@
 
   atspi_check.py play PID ORCA_LOG   tree, a move and two refused moves by Press
                                      actions, their events, and Orca's speech
+  atspi_check.py german PID ORCA_LOG a press heard in German, and R on a
+                                     Russian keyboard layout
   atspi_check.py places PID RATIO    extents against X's own geometry, and a
                                      real click at a cell's reported centre
   atspi_check.py orca LOG            runs Orca with a line-buffered debug log
@@ -395,6 +397,35 @@ def play(pid, orca_log):
     print("Orca said each message and account as often as the game gave it: %d texts" % sum(ear.want.values()))
 
 
+GERMAN_CELL = re.compile(r"Zeile (\d), Spalte (\d): (leer|(\w+) Kugel)(, .*)?$")
+
+
+def german(pid, orca_log):
+    """The game with LANGUAGE=de: the account of a press is heard in German,
+    and with a Russian keyboard layout active, the key that carries R in the
+    Latin layout asks for the red balls."""
+    app = find_app(pid)
+    frame, parts = frame_parts(app)
+    table = parts[Atspi.Role.TABLE][0]
+    ear = Ear(orca_log)
+    cells = {(r + 1, c + 1): GERMAN_CELL.match(table.get_accessible_at(r, c).get_name())
+             for r in range(9) for c in range(9)}
+    if not all(cells.values()):
+        fail("cells in German: %s" % [table.get_accessible_at(r, c).get_name() for r in range(9) for c in range(9)])
+    src = next(p for p in sorted(cells) if cells[p].group(4))
+    mark = len(ear.read())
+    press(table, src)
+    ear.expect("%s Kugel in Zeile %d, Spalte %d aufgenommen." % (cells[src].group(4).capitalize(), src[0], src[1]))
+    reds = ["Zeile %d, Spalte %d" % p for p in sorted(cells) if cells[p].group(4) == "rote"]
+    subprocess.run(["setxkbmap", "-layout", "ru,us"], check=True)
+    subprocess.run(["xdotool", "windowfocus", window_id(pid)], check=True)
+    key("Cyrillic_ka")  # the key of R
+    ear.expect("Keine roten Kugeln." if not reds else
+               "%s: %s." % ("Rote Kugel" if len(reds) == 1 else "Rote Kugeln", "; ".join(reds)))
+    subprocess.run(["setxkbmap", "-layout", "us"], check=True)
+    print("in German, a ball picked up and R on a Russian layout: Orca said %s" % ear.since(mark))
+
+
 def window_id(pid):
     out = subprocess.run(["xdotool", "search", "--pid", str(pid), "--onlyvisible", "--name", "^Quintet$"],
                          capture_output=True, text=True).stdout.split()
@@ -470,6 +501,8 @@ if __name__ == "__main__":
     Atspi.init()
     if sys.argv[1] == "play":
         play(int(sys.argv[2]), sys.argv[3])
+    elif sys.argv[1] == "german":
+        german(int(sys.argv[2]), sys.argv[3])
     else:
         places(int(sys.argv[2]), float(sys.argv[3]))
     print("ok")

@@ -93,6 +93,9 @@ game() {
 
 game env
 /usr/bin/python3 "$client" play "$game" "$work/orca.log" || fail "play"
+stop "$game"
+game env LANGUAGE=de
+/usr/bin/python3 "$client" german "$game" "$work/orca.log" || fail "German, and R on a Russian layout"
 stop "$game" "$orca"
 
 for ratio in 2 1.5; do

@@ -44,6 +44,27 @@ for w in NAME SYNOPSIS DESCRIPTION OPTIONS ENVIRONMENT QT_QPA_PLATFORM QT_SCALE_
 done
 echo "ok: manual page quintet(6), $(wc -l <"$stage/man.txt") lines rendered"
 
+# Every language: the menu entry's texts and its action, the metainfo's, and
+# the manual page, warning-free and with the question keys' letters.
+languages=$(cat "$src/resources/translations/LINGUAS")
+desktop=$root/share/applications/$id.desktop
+for l in $languages; do
+    for k in GenericName Comment Keywords; do
+        grep -q "^$k\[$l\]=." "$desktop" || fail "the desktop entry has no $k[$l]"
+    done
+    sed -n '/^\[Desktop Action symbols\]/,$p' "$desktop" | grep -q "^Name\[$l\]=." || fail "the action has no Name[$l]"
+    [ "$(grep -c "xml:lang=\"$l\"" "$root/share/metainfo/$id.metainfo.xml")" -ge 5 ] || fail "the metainfo lacks $l"
+    page=$root/share/man/$l/man6/quintet.6
+    [ -f "$page" ] || fail "no manual page in $l"
+    warnings=$( { groff -k -Tutf8 -ww -z -man "$page"; LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" >"$stage/man.$l.txt"; } 2>&1)
+    [ -z "$warnings" ] || fail "manual page in $l: $warnings"
+    for letter in R O Y G C M X I L S; do
+        grep -q "^ *.*\b$letter\b" "$stage/man.$l.txt" || fail "the manual in $l does not name the key $letter"
+    done
+    grep -q quintet "$stage/man.$l.txt" || fail "the manual in $l"
+done
+echo "ok: the menu entry, the metainfo and the manual page in" $languages
+
 # The Debian package, as debhelper builds it.
 "$src/scripts/package" >/dev/null
 deb=$(ls "$src"/build/quintet_*.deb)
@@ -67,6 +88,9 @@ dpkg-deb -x "$dbg" "$pkg"
 [ "$(execs "$pkg/usr/share/applications/$id.desktop")" = "/usr/games/quintet|/usr/games/quintet --symbols|" ] ||
     fail "the package's Exec lines"
 [ -f "$pkg/usr/share/man/man6/quintet.6.gz" ] || fail "the package has no manual page"
+for l in $languages; do
+    [ -f "$pkg/usr/share/man/$l/man6/quintet.6.gz" ] || fail "the package has no manual page in $l"
+done
 file "$pkg/usr/games/quintet" | grep -q ', stripped' || fail "the binary is not stripped"
 buildid=$(readelf -n "$pkg/usr/games/quintet" | sed -n 's/.*Build ID: //p')
 [ -f "$pkg/usr/lib/debug/.build-id/${buildid:0:2}/${buildid:2}.debug" ] || fail "no debug symbols for build id $buildid"
