@@ -204,6 +204,7 @@ void Form1::Tick()
 // speaking when the focus moves, and after the game's own message.
 void Form1::Press(int16_t box)
 {
+    FirstDigit = 0; // a press, by click, key or reader, drops a row typed before it
     const bool listening = QAccessible::isActive();
     Heard before, after;
     if (listening)

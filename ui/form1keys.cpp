@@ -79,6 +79,8 @@ void Form1::Act(const KeyMeaning &k, int16_t first, QKeyEvent *e)
     case KeyDigit:
         if (!first) {
             FirstDigit = k.Target;
+            //: Said as the first of two digits is typed: the row, before its column.
+            SpeakAccount(this, Reader, tr("Row %1.").arg(k.Target));
         } else if (Picture5[0]->isVisible()) {
             ShowRing(true);
             Picture5[(first - 1) * BoardSize + k.Target - 1]->setFocus(Qt::OtherFocusReason);
@@ -144,6 +146,7 @@ void Form1::FocusIn(Qt::FocusReason reason)
 // take the focus with it, which hides it there.
 void Form1::mousePressEvent(QMouseEvent *e)
 {
+    FirstDigit = 0;
     ShowRing(false);
     QWidget::mousePressEvent(e);
 }
@@ -159,8 +162,11 @@ void Form1::resizeEvent(QResizeEvent *e)
 // it comes back with the window if keys were in use.
 void Form1::changeEvent(QEvent *e)
 {
-    if (e->type() == QEvent::ActivationChange)
+    if (e->type() == QEvent::ActivationChange) {
         ShowRing(Keys.Shown);
+        if (!isActiveWindow())
+            FirstDigit = 0; // a digit typed before the player left is stale
+    }
     QWidget::changeEvent(e);
 }
 

@@ -21,12 +21,11 @@ int main(int argc, char **argv)
 {
     LoadLanguage(); // the player's language, for every answer and failure too
     Options options;
-    ReadOptions(Arguments(argc, argv), false, options); // --help and --version need no display
-    HoldStartMessages();
+    ReadOptions(Arguments(argc, argv), options); // answers and errors need no display
+    HoldStartMessages(options);
     QApplication app(argc, argv); // reaches the display, and takes Qt's own options out of argv
     StartSucceeded();
     InstallLanguage();
-    ReadOptions(QCoreApplication::arguments(), true, options);
     app.setApplicationName(QStringLiteral("Quintet"));
     app.setApplicationVersion(QStringLiteral(QUINTET_VERSION));
     app.setDesktopFileName(QStringLiteral("io.github.quintet.Quintet"));

@@ -12,9 +12,16 @@
 
 namespace {
 
+// The options that Qt's application objects take, as their documentation
+// lists them: those with a value, then those without.
+const char *const QtValueOptions[] = {"platform",  "platformpluginpath", "platformtheme", "plugin",
+                                      "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
+                                      "display", "geometry", "name", "style", "stylesheet", "qmljsdebugger"};
+const char *const QtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb"};
+
 struct Parsed {
     bool Ok, Help, Version, Symbols;
-    QString Error, HelpText;
+    QString Error, HelpText, Platform, Display;
 };
 
 void Parse(const QStringList &arguments, Parsed &p)
@@ -34,6 +41,16 @@ void Parse(const QStringList &arguments, Parsed &p)
     const QCommandLineOption symbols(
         QStringLiteral("symbols"), QCoreApplication::translate("Options", "Show a symbol on every ball, which tells its colour."));
     parser.addOptions({help, version, symbols});
+    for (const char *name : QtValueOptions) {
+        QCommandLineOption qt(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        qt.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qt);
+    }
+    for (const char *name : QtFlagOptions) {
+        QCommandLineOption qt(QString::fromLatin1(name));
+        qt.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qt);
+    }
     const bool parsed = parser.parse(arguments);
     p.Ok = parsed && parser.positionalArguments().isEmpty();
     //: quintet was given an argument that is not an option; %1 is the argument.
@@ -43,20 +60,22 @@ void Parse(const QStringList &arguments, Parsed &p)
     p.Help = parser.isSet(help);
     p.Version = parser.isSet(version);
     p.Symbols = parser.isSet(symbols);
+    p.Platform = parser.value(QStringLiteral("platform"));
+    p.Display = parser.value(QStringLiteral("display"));
     // Without an application object Qt cannot know the program's name.
     p.HelpText = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("quintet"));
 }
 
 } // namespace
 
-void ReadOptions(const QStringList &arguments, bool final, Options &o)
+void ReadOptions(const QStringList &arguments, Options &o)
 {
     Parsed p;
     Parse(arguments, p);
-    if (!p.Ok && !final)
-        return; // Qt's own options, perhaps
     if (p.Ok && !p.Help && !p.Version) {
         o.Symbols = p.Symbols;
+        o.Platform = p.Platform;
+        o.Display = p.Display;
         return;
     }
     // An answer, in the player's language. Qt translates its parser's words
@@ -70,16 +89,16 @@ void ReadOptions(const QStringList &arguments, bool final, Options &o)
         InstallLanguage();
         Parse(arguments, p);
     }
-    if (!p.Ok) {
-        //: After the error on the command line; "quintet --help" is a command.
-        const QString hint = QCoreApplication::translate("Options", "Try quintet --help.");
-        std::fprintf(stderr, "quintet: %s %s\n", qPrintable(p.Error), qPrintable(hint));
-        EndProgram(1);
-    }
     if (p.Help) {
         std::fputs(qPrintable(p.HelpText), stdout);
         EndProgram(0);
     }
-    std::printf("quintet %s\n", QUINTET_VERSION);
-    EndProgram(0);
+    if (p.Version) {
+        std::printf("quintet %s\n", QUINTET_VERSION);
+        EndProgram(0);
+    }
+    //: After the error on the command line; "quintet --help" is a command.
+    const QString hint = QCoreApplication::translate("Options", "Try quintet --help.");
+    std::fprintf(stderr, "quintet: %s %s\n", qPrintable(p.Error), qPrintable(hint));
+    EndProgram(1);
 }

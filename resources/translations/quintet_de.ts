@@ -310,14 +310,33 @@
         <translation>das Qt-Plattform-Plugin „%1“ wurde gefunden, lässt sich aber nicht laden: %2</translation>
     </message>
     <message>
-        <source>no Qt platform plugin &quot;%1&quot; (QT_QPA_PLATFORM=%2): install the Qt Wayland plugin (Debian: qt6-wayland)</source>
-        <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 the variable&apos;s value.</extracomment>
-        <translation>kein Qt-Plattform-Plugin „%1“ (QT_QPA_PLATFORM=%2): Bitte das Qt-Wayland-Plugin installieren (Debian: qt6-wayland)</translation>
+        <source>empty</source>
+        <translation>leer</translation>
     </message>
     <message>
-        <source>no Qt platform plugin &quot;%1&quot; (QT_QPA_PLATFORM=%2)</source>
-        <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 the variable&apos;s value.</extracomment>
-        <translation>kein Qt-Plattform-Plugin „%1“ (QT_QPA_PLATFORM=%2)</translation>
+        <source>cannot open the display %1 given by -display</source>
+        <extracomment>Why the game cannot start; %1 is the display given on the command line.</extracomment>
+        <translation>das mit -display angegebene Display %1 lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>no X11 or Wayland display (DISPLAY is %1, WAYLAND_DISPLAY is %2)</source>
+        <extracomment>Why the game cannot start; %1 and %2 say whether each variable is unset or empty.</extracomment>
+        <translation>kein X11- oder Wayland-Display (DISPLAY ist %1, WAYLAND_DISPLAY ist %2)</translation>
+    </message>
+    <message>
+        <source>-platform %1</source>
+        <extracomment>Where the name of a missing platform plugin came from: the command line.</extracomment>
+        <translation>-platform %1</translation>
+    </message>
+    <message>
+        <source>no Qt platform plugin &quot;%1&quot; (%2): install the Qt Wayland plugin (Debian: qt6-wayland)</source>
+        <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 where it was asked for.</extracomment>
+        <translation>kein Qt-Plattform-Plugin „%1“ (%2): bitte das Qt-Wayland-Plugin installieren (Debian: qt6-wayland)</translation>
+    </message>
+    <message>
+        <source>no Qt platform plugin &quot;%1&quot; (%2)</source>
+        <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 where it was asked for.</extracomment>
+        <translation>kein Qt-Plattform-Plugin „%1“ (%2)</translation>
     </message>
 </context>
 <context>
@@ -380,6 +399,11 @@
     <message>
         <source>Symbols hidden.</source>
         <translation>Symbole ausgeblendet.</translation>
+    </message>
+    <message>
+        <source>Row %1.</source>
+        <extracomment>Said as the first of two digits is typed: the row, before its column.</extracomment>
+        <translation>Zeile %1.</translation>
     </message>
 </context>
 <context>

@@ -310,14 +310,33 @@
         <translation>se encontró el complemento de plataforma de Qt &quot;%1&quot;, pero no se puede cargar: %2</translation>
     </message>
     <message>
-        <source>no Qt platform plugin &quot;%1&quot; (QT_QPA_PLATFORM=%2): install the Qt Wayland plugin (Debian: qt6-wayland)</source>
-        <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 the variable&apos;s value.</extracomment>
-        <translation>no hay complemento de plataforma de Qt &quot;%1&quot; (QT_QPA_PLATFORM=%2): instala el complemento Wayland de Qt (Debian: qt6-wayland)</translation>
+        <source>empty</source>
+        <translation>vacía</translation>
     </message>
     <message>
-        <source>no Qt platform plugin &quot;%1&quot; (QT_QPA_PLATFORM=%2)</source>
-        <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 the variable&apos;s value.</extracomment>
-        <translation>no hay complemento de plataforma de Qt &quot;%1&quot; (QT_QPA_PLATFORM=%2)</translation>
+        <source>cannot open the display %1 given by -display</source>
+        <extracomment>Why the game cannot start; %1 is the display given on the command line.</extracomment>
+        <translation>no se puede abrir la pantalla %1 indicada con -display</translation>
+    </message>
+    <message>
+        <source>no X11 or Wayland display (DISPLAY is %1, WAYLAND_DISPLAY is %2)</source>
+        <extracomment>Why the game cannot start; %1 and %2 say whether each variable is unset or empty.</extracomment>
+        <translation>no hay pantalla X11 ni Wayland (DISPLAY está %1, WAYLAND_DISPLAY está %2)</translation>
+    </message>
+    <message>
+        <source>-platform %1</source>
+        <extracomment>Where the name of a missing platform plugin came from: the command line.</extracomment>
+        <translation>-platform %1</translation>
+    </message>
+    <message>
+        <source>no Qt platform plugin &quot;%1&quot; (%2): install the Qt Wayland plugin (Debian: qt6-wayland)</source>
+        <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 where it was asked for.</extracomment>
+        <translation>no hay complemento de plataforma de Qt &quot;%1&quot; (%2): instala el complemento Wayland de Qt (Debian: qt6-wayland)</translation>
+    </message>
+    <message>
+        <source>no Qt platform plugin &quot;%1&quot; (%2)</source>
+        <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 where it was asked for.</extracomment>
+        <translation>no hay complemento de plataforma de Qt &quot;%1&quot; (%2)</translation>
     </message>
 </context>
 <context>
@@ -380,6 +399,11 @@
     <message>
         <source>Symbols hidden.</source>
         <translation>Símbolos ocultos.</translation>
+    </message>
+    <message>
+        <source>Row %1.</source>
+        <extracomment>Said as the first of two digits is typed: the row, before its column.</extracomment>
+        <translation>Fila %1.</translation>
     </message>
 </context>
 <context>

@@ -310,14 +310,33 @@
         <translation>le greffon de plateforme Qt «&#xa0;%1&#xa0;» a été trouvé mais ne peut pas être chargé&#xa0;: %2</translation>
     </message>
     <message>
-        <source>no Qt platform plugin &quot;%1&quot; (QT_QPA_PLATFORM=%2): install the Qt Wayland plugin (Debian: qt6-wayland)</source>
-        <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 the variable&apos;s value.</extracomment>
-        <translation>aucun greffon de plateforme Qt «&#xa0;%1&#xa0;» (QT_QPA_PLATFORM=%2)&#xa0;: installez le greffon Wayland de Qt (Debian&#xa0;: qt6-wayland)</translation>
+        <source>empty</source>
+        <translation>vide</translation>
     </message>
     <message>
-        <source>no Qt platform plugin &quot;%1&quot; (QT_QPA_PLATFORM=%2)</source>
-        <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 the variable&apos;s value.</extracomment>
-        <translation>aucun greffon de plateforme Qt «&#xa0;%1&#xa0;» (QT_QPA_PLATFORM=%2)</translation>
+        <source>cannot open the display %1 given by -display</source>
+        <extracomment>Why the game cannot start; %1 is the display given on the command line.</extracomment>
+        <translation>impossible d’ouvrir l’affichage %1 donné par -display</translation>
+    </message>
+    <message>
+        <source>no X11 or Wayland display (DISPLAY is %1, WAYLAND_DISPLAY is %2)</source>
+        <extracomment>Why the game cannot start; %1 and %2 say whether each variable is unset or empty.</extracomment>
+        <translation>aucun affichage X11 ni Wayland (DISPLAY est %1, WAYLAND_DISPLAY est %2)</translation>
+    </message>
+    <message>
+        <source>-platform %1</source>
+        <extracomment>Where the name of a missing platform plugin came from: the command line.</extracomment>
+        <translation>-platform %1</translation>
+    </message>
+    <message>
+        <source>no Qt platform plugin &quot;%1&quot; (%2): install the Qt Wayland plugin (Debian: qt6-wayland)</source>
+        <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 where it was asked for.</extracomment>
+        <translation>aucun greffon de plateforme Qt «&#xa0;%1&#xa0;» (%2)&#xa0;: installez le greffon Wayland de Qt (Debian&#xa0;: qt6-wayland)</translation>
+    </message>
+    <message>
+        <source>no Qt platform plugin &quot;%1&quot; (%2)</source>
+        <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 where it was asked for.</extracomment>
+        <translation>aucun greffon de plateforme Qt «&#xa0;%1&#xa0;» (%2)</translation>
     </message>
 </context>
 <context>
@@ -380,6 +399,11 @@
     <message>
         <source>Symbols hidden.</source>
         <translation>Symboles masqués.</translation>
+    </message>
+    <message>
+        <source>Row %1.</source>
+        <extracomment>Said as the first of two digits is typed: the row, before its column.</extracomment>
+        <translation>Ligne %1.</translation>
     </message>
 </context>
 <context>

@@ -324,14 +324,33 @@
         <translation>плагин платформы Qt «%1» найден, но не загружается: %2</translation>
     </message>
     <message>
-        <source>no Qt platform plugin &quot;%1&quot; (QT_QPA_PLATFORM=%2): install the Qt Wayland plugin (Debian: qt6-wayland)</source>
-        <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 the variable&apos;s value.</extracomment>
-        <translation>нет плагина платформы Qt «%1» (QT_QPA_PLATFORM=%2): установите плагин Qt Wayland (Debian: qt6-wayland)</translation>
+        <source>empty</source>
+        <translation>пуста</translation>
     </message>
     <message>
-        <source>no Qt platform plugin &quot;%1&quot; (QT_QPA_PLATFORM=%2)</source>
-        <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 the variable&apos;s value.</extracomment>
-        <translation>нет плагина платформы Qt «%1» (QT_QPA_PLATFORM=%2)</translation>
+        <source>cannot open the display %1 given by -display</source>
+        <extracomment>Why the game cannot start; %1 is the display given on the command line.</extracomment>
+        <translation>не удаётся открыть дисплей %1, заданный через -display</translation>
+    </message>
+    <message>
+        <source>no X11 or Wayland display (DISPLAY is %1, WAYLAND_DISPLAY is %2)</source>
+        <extracomment>Why the game cannot start; %1 and %2 say whether each variable is unset or empty.</extracomment>
+        <translation>нет дисплея X11 или Wayland (DISPLAY: %1, WAYLAND_DISPLAY: %2)</translation>
+    </message>
+    <message>
+        <source>-platform %1</source>
+        <extracomment>Where the name of a missing platform plugin came from: the command line.</extracomment>
+        <translation>-platform %1</translation>
+    </message>
+    <message>
+        <source>no Qt platform plugin &quot;%1&quot; (%2): install the Qt Wayland plugin (Debian: qt6-wayland)</source>
+        <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 where it was asked for.</extracomment>
+        <translation>нет плагина платформы Qt «%1» (%2): установите плагин Qt для Wayland (Debian: qt6-wayland)</translation>
+    </message>
+    <message>
+        <source>no Qt platform plugin &quot;%1&quot; (%2)</source>
+        <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 where it was asked for.</extracomment>
+        <translation>нет плагина платформы Qt «%1» (%2)</translation>
     </message>
 </context>
 <context>
@@ -394,6 +413,11 @@
     <message>
         <source>Symbols hidden.</source>
         <translation>Символы скрыты.</translation>
+    </message>
+    <message>
+        <source>Row %1.</source>
+        <extracomment>Said as the first of two digits is typed: the row, before its column.</extracomment>
+        <translation>Строка %1.</translation>
     </message>
 </context>
 <context>
