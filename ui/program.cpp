@@ -74,7 +74,7 @@ QString WhyNotLoaded(const QString &plugin)
             const QJsonArray keys = QPluginLoader(f.filePath()).metaData().value(QStringLiteral("MetaData")).toObject().value(QStringLiteral("Keys")).toArray();
             if (!keys.contains(plugin) && !keys.contains(plugin.toLower()))
                 continue;
-            QLibrary library(f.filePath());
+            QLibrary library(f.canonicalFilePath()); // as Qt's loader names it
             if (!library.load())
                 return library.errorString();
             library.unload();
