@@ -478,6 +478,15 @@ class TestAccess : public QObject {
                                           "at row 6, column 1; green at row 7, column 1. Cleared 5 red. Next: red, "
                                           "red, red. Score 3.")}
             << QString();
+        // The same, with next colours of another colour than the new red
+        // ball: each new ball is named, and cleared, by its own colour.
+        QTest::newRow("a new ball completes a line, other colours come next")
+            << four << QList<int>{1, 3, 4} << QList<float>{0, 0, 0, 0.5f, 0.5f, 0.5f} << QList<int>{80, 79}
+            << QStringList{QStringLiteral("Orange ball picked up at row 9, column 9."),
+                           QStringLiteral("Orange ball to row 9, column 8. New balls: red at row 1, column 1; yellow "
+                                          "at row 6, column 1; green at row 7, column 1. Cleared 5 red. Next: yellow, "
+                                          "yellow, yellow. Score 3.")}
+            << QString();
         // A new game after a score: its own balls and colours, and its score.
         QTest::newRow("a new game after a score")
             << line << QList<int>{1, 1, 1} << QList<float>{} << QList<int>{31, 4, Smile}

@@ -5,6 +5,7 @@
 #include "game/endgame.h"
 #include "ui/access/access.h"
 #include "ui/draw.h"
+#include "ui/focusring.h"
 #include "ui/form1.h"
 #include "ui/keys.h"
 #include "ui/language.h"
@@ -16,6 +17,7 @@
 #include <QPaintEvent>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -157,6 +159,8 @@ class TestForm1 : public QObject {
                                        BallsOf(w.G, 5),        BallsOf(w.G, 6),   LinesThrough(w.G, 0),
                                        GameSummary(w.G),       w.LastAccount,     heard.last()};
             QCOMPARE(heard, expected);
+            // L repeats what the game's start said, not the questions' answers.
+            QVERIFY(heard[8].startsWith(QCoreApplication::translate("Account", "New game.")));
             QVERIFY(w.SymbolsShown());
             heard.removeDuplicates();
             QCOMPARE(heard.size(), letters.size());
@@ -561,6 +565,117 @@ class TestForm1 : public QObject {
         QVERIFY(!w.SymbolsShown());
         QCOMPARE(w.Reader.Account, QStringLiteral("Symbols hidden."));
         QVERIFY(w.grab().toImage() == plain);
+    }
+
+    // Each colour carries the symbol the manual names: on the board, in a
+    // box whose burst still shows when a ball moves in, and in the previews,
+    // which S repaints at once as it does the board.
+    void everyBallShowsTheSymbolOfItsColour()
+    {
+        Form1 w;
+        ShowActive(w);
+        SetBoard(w.G, {"123456...", ".........", ".........", ".........", ".........", ".........", ".........",
+                       ".........", "........."});
+        w.Sync();
+        QCoreApplication::processEvents();
+        PaintCounter counter;
+        for (PictureBox *p : {w.Picture4, w.Picture3, w.Picture2})
+            p->installEventFilter(&counter);
+        QTest::keyClick(&w, Qt::Key_S);
+        QCoreApplication::processEvents();
+        for (PictureBox *p : {w.Picture4, w.Picture3, w.Picture2})
+            QVERIFY(std::any_of(counter.Painted.begin(), counter.Painted.end(),
+                                [p](const auto &e) { return e.first == p; }));
+        // Inked or not at the middle, right, lower right, near lower right,
+        // top and upper right of the ball's centre.
+        auto shape = [&w](int16_t box) {
+            const QImage im = w.grab(w.Picture5[box]->geometry()).toImage();
+            QString inked;
+            for (const QPoint p : {QPoint(14, 14), QPoint(19, 14), QPoint(18, 18), QPoint(16, 16), QPoint(14, 9),
+                                   QPoint(18, 9)})
+                inked += At(im, p.x(), p.y()) == SymbolInk ? QLatin1Char('#') : QLatin1Char('.');
+            return inked;
+        };
+        const QStringList named{QStringLiteral("######"), QStringLiteral("#.###."), QStringLiteral("##..#."),
+                                QStringLiteral("##.##."), QStringLiteral(".##.##"), QStringLiteral("#.##.#")};
+        for (int16_t c = 1; c <= 6; c++) // square, triangle, plus, diamond, ring, cross
+            QCOMPARE(shape(c - 1), named[c - 1]);
+        // Yellow clears row 1's first five cells; a red ball comes into the
+        // first while its burst still shows.
+        SetBoard(w.G, {"3333.....", ".........", ".........", "....3....", ".........", ".........", ".........",
+                       ".........", "........."});
+        w.Sync();
+        w.Press(CellIndex(5, 4));
+        w.Press(CellIndex(5, 1));
+        QVERIFY(w.G.View.Boxes[0].LineCount > 0);
+        DrawBall(w.G.View, 0, 1);
+        w.Sync();
+        QCOMPARE(w.G.View.Boxes[0].Over, int16_t(1));
+        QCOMPARE(shape(0), named[0]);
+    }
+
+    // The ring shows where keys are used: a game ended by the mouse shows
+    // none on the smile, and a ring that moves leaves no trace.
+    void theRingGoesOnlyWithTheKeys()
+    {
+        Form1 w;
+        ShowActive(w);
+        QStringList full;
+        for (int y = 1; y <= 9; y++) {
+            full << QString();
+            for (int x = 1; x <= 9; x++)
+                full.last() += y == 1 && x <= 3 ? QLatin1Char('.') : QLatin1Char('0' + (x + 2 * y) % 6 + 1);
+        }
+        SetBoard(w.G, full);
+        w.Sync();
+        QTest::mouseClick(w.Picture5[9], Qt::LeftButton);
+        QTest::mouseClick(w.Picture5[0], Qt::LeftButton);
+        QVERIFY(w.G.View.EndVisible[Label3]);
+        QCOMPARE(w.Focused(), Smile);
+        QVERIFY(!w.RingShown());
+        const QImage ended = w.grab().toImage();
+        for (const QRect &r : FocusRing(w.Picture1->geometry()))
+            for (int y = r.top(); y <= r.bottom(); y++)
+                for (int x = r.left(); x <= r.right(); x++)
+                    QCOMPARE(At(ended, x, y), QColor(0, 0, 128).rgb());
+
+        QTest::mouseClick(w.Picture1, Qt::LeftButton);
+        QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(w.Focused(), int16_t(0));
+        QCoreApplication::processEvents();
+        PaintCounter counter;
+        w.installEventFilter(&counter);
+        QTest::keyClick(w.focusWidget(), Qt::Key_Right);
+        QCoreApplication::processEvents();
+        QRegion repainted;
+        for (const auto &[object, rect] : counter.Painted)
+            if (object == &w)
+                repainted += rect;
+        QCOMPARE(repainted.intersected(FocusRing(w.Picture5[0]->geometry())), FocusRing(w.Picture5[0]->geometry()));
+    }
+
+    // A first digit waits for its column, and a reader hears the row; a
+    // click, a new game or leaving the window drops it.
+    void aFirstDigitIsDroppedByAClickANewGameOrLeaving()
+    {
+        Form1 w;
+        ShowActive(w);
+        QTest::keyClick(&w, Qt::Key_3);
+        QCOMPARE(w.Reader.Account, QStringLiteral("Row 3."));
+        QTest::mouseClick(w.Picture5[80], Qt::LeftButton);
+        QTest::keyClick(&w, Qt::Key_7);
+        QCOMPARE(w.Focused(), int16_t(80));
+        w.Press(Smile); // a new game, as a reader's press action starts one
+        QTest::keyClick(&w, Qt::Key_4);
+        QCOMPARE(w.Focused(), int16_t(80));
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        ShowActive(w);
+        QTest::keyClick(&w, Qt::Key_1);
+        QTest::keyClick(&w, Qt::Key_2);
+        QCOMPARE(w.Focused(), int16_t(1));
     }
 
     // F1 asks the desktop for the manual page, from anywhere in the window.
