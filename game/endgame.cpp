@@ -2,7 +2,7 @@
 #include "game/endgame.h"
 
 #include "game/game.h"
-#include "ui/draw.h"
+#include "screen/draw.h"
 
 void GameOver(Game &g)
 {

@@ -2,9 +2,9 @@
 // source and the clock. Every handler and rule takes this bundle.
 #pragma once
 
-#include "game/state.h"
+#include "rules/state.h"
 #include "rules/random.h"
-#include "ui/screen.h"
+#include "screen/screen.h"
 
 struct Game {
     GameState State;

@@ -4,9 +4,10 @@
 
 #include "game/endgame.h"
 #include "game/game.h"
+#include "game/spawn.h"
 #include "game/timer.h"
 #include "rules/supply.h"
-#include "ui/draw.h"
+#include "screen/draw.h"
 
 void NewGame(Game &g)
 {
@@ -23,13 +24,13 @@ void NewGame(Game &g)
             s.Board(x, y) = Empty;
             EraseCell(g.View, CellIndex(x, y));
         }
-    ClearReserved(g);
+    ClearReserved(g.State);
     s.IsGameOver = 0;
     PickNewCells(g);
     for (int16_t i = 1; i <= 3; i++) // the first game has no preview yet
-        RandomColor(g, s.NextColor[i]);
+        RandomColor(g.Rnd, s.NextColor[i]);
     PlaceNewBalls(g);
-    ClearReserved(g);
+    ClearReserved(g.State);
     // StopBlink draws the last selected ball back into its box; the box is
     // then settled below to whatever the new board holds there.
     StopBlink(g);

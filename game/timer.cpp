@@ -2,7 +2,7 @@
 #include "game/timer.h"
 
 #include "game/game.h"
-#include "ui/draw.h"
+#include "screen/draw.h"
 
 void Timer1_Timer(Game &g)
 {

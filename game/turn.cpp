@@ -2,13 +2,14 @@
 // bring three new balls when the move cleared nothing.
 #include "game/turn.h"
 
+#include "game/check.h"
 #include "game/endgame.h"
 #include "game/game.h"
+#include "game/spawn.h"
 #include "game/timer.h"
-#include "rules/lines.h"
 #include "rules/path.h"
 #include "rules/supply.h"
-#include "ui/draw.h"
+#include "screen/draw.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ void Move(Game &g, int16_t x, int16_t y)
     if (s.RunsScored == 0)
         SpawnBalls(g);
     s.Selected = 0;
-    ClearReserved(g);
+    ClearReserved(g.State);
 }
 
 } // namespace
@@ -42,7 +43,7 @@ void Picture5_Click(Game &g, int16_t index)
 {
     GameState &s = g.State;
     SetLabel2(g.View, QString());
-    CheckBoardFull(g);
+    CheckBoardFull(g.State);
     if (s.IsGameOver == -1)
         GameOver(g);
 
@@ -73,7 +74,7 @@ void SpawnBalls(Game &g)
 {
     PickNewCells(g);
     PlaceNewBalls(g);
-    CheckBoardFull(g);
+    CheckBoardFull(g.State);
     if (g.State.IsGameOver == -1)
         GameOver(g);
     CheckLines(g);

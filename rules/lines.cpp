@@ -2,9 +2,7 @@
 // is loaded into the line buffer, cut into runs, and the long runs scored.
 #include "rules/lines.h"
 
-#include "game/game.h"
-#include "game/timer.h"
-#include "ui/draw.h"
+#include "rules/state.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -120,32 +118,15 @@ void FindLines(GameState &s)
     }
 }
 
-void SettleLines(Game &g, int16_t scoreBefore)
+// The bonus is the rule's to decide; the message that says it is the game's.
+void SettleLines(GameState &s, int16_t scoreBefore)
 {
-    GameState &s = g.State;
     if (s.RunsScored == 0)
         s.Streak = 0;
-    if (s.RunsScored > 0) {
+    if (s.RunsScored > 0)
         s.Streak++;
-        RemoveMarkedBalls(g);
-        BurstMarkedCells(g);
-        StartClearDelay(g, 3);
-    }
     if (s.Streak > 0)
         SetScore(s, int32_t{s.Score} + s.Streak - 1);
-    if (s.Streak > 1)
-        //: The message when a press clears several lines, or clears on consecutive moves.
-        SetLabel2(g.View, QStringLiteral(QT_TRANSLATE_NOOP("Message", "Bonus!!!")));
     SetScore(s, int32_t{s.Score} + (int32_t{s.Score} - scoreBefore) * (s.RunsScored - 1));
-    if (s.RunsScored > 1)
-        SetLabel2(g.View, QStringLiteral(QT_TRANSLATE_NOOP("Message", "Bonus!!!")));
-    SetLabel1(g.View, QString::number(s.Score));
-}
-
-void CheckLines(Game &g)
-{
-    int16_t scoreBefore = g.State.Score;
-    g.State.RunsScored = 0;
-    FindLines(g.State);
-    SettleLines(g, scoreBefore);
+    s.Bonus = s.Streak > 1 || s.RunsScored > 1 ? -1 : 0;
 }

@@ -3,7 +3,6 @@
 
 #include "rules/board.h"
 
-struct Game;
 struct GameState;
 
 void LoadRow(GameState &s, int16_t y);
@@ -12,8 +11,8 @@ void LoadDiagonal(GameState &s, int16_t x, int16_t y);
 void LoadAntiDiagonal(GameState &s, int16_t x, int16_t y);
 void SplitRuns(GameState &s);
 void ScoreRuns(GameState &s);
+// Scores every line of five or more and marks its balls; RunsScored counts them.
 void FindLines(GameState &s);
-void SettleLines(Game &g, int16_t scoreBefore);
-
-// The whole check that follows a move or a spawn.
-void CheckLines(Game &g);
+// After FindLines: the streak, the bonus and the score, from the score the
+// check started with. The balls of the lines are the caller's to take away.
+void SettleLines(GameState &s, int16_t scoreBefore);

@@ -1,18 +1,17 @@
-// New balls: their colours, their cells, and the test for a full board.
+// New balls: their colours, their free cells, and the test for a full board.
 #pragma once
 
 #include "rules/board.h"
 
-struct Game;
+struct GameState;
+struct Random;
 
-void RandomColor(Game &g, int16_t &color);
-void PickFreeCell(Game &g, CellPos &pos);
-void PlaceBall(Game &g, CellPos pos, int16_t color);
-void PutBall(Game &g, int16_t x, int16_t y, int16_t color);
-void ClearReserved(Game &g);
-void CheckBoardFull(Game &g);
-
-// The two halves of every spawn: pick and hold three cells into NewPos; then
-// place the previewed colours there, draw three new ones and preview them.
-void PickNewCells(Game &g);
-void PlaceNewBalls(Game &g);
+// A colour 1..6 from one random value.
+void RandomColor(Random &rnd, int16_t &color);
+// A free cell that no pick of this spawn holds yet, held for it in Reserved;
+// with none left the game is over (IsGameOver -1) and pos stays as it was.
+// Draws one random value while the game goes on.
+void PickFreeCell(GameState &s, Random &rnd, CellPos &pos);
+void ClearReserved(GameState &s);
+// IsGameOver -1 when no cell is empty.
+void CheckBoardFull(GameState &s);

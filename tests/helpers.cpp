@@ -1,7 +1,7 @@
 #include "helpers.h"
 
 #include "rules/path.h"
-#include "ui/draw.h"
+#include "screen/draw.h"
 
 #include <algorithm>
 #include <cmath>

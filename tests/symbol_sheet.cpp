@@ -2,7 +2,7 @@
 // them at ratio 2, red to magenta, with their symbols; below, the same in
 // grey, as a player who sees no colour sees them.
 // Usage: symbol_sheet OUT.png
-#include "ui/draw.h"
+#include "screen/draw.h"
 #include "ui/symbols.h"
 
 #include <QGuiApplication>

@@ -5,7 +5,7 @@
 #include "game/newgame.h"
 #include "game/turn.h"
 #include "ui/access/access.h"
-#include "ui/draw.h"
+#include "screen/draw.h"
 #include "ui/form1.h"
 #include "ui/language.h"
 

@@ -1,7 +1,8 @@
 // Drawing, checked on the pixels of the screen model's images.
 #include "helpers.h"
 
-#include "ui/draw.h"
+#include "game/check.h"
+#include "screen/draw.h"
 
 #include <QTest>
 #include <QtMath>
@@ -93,7 +94,7 @@ class TestDraw : public QObject {
         v[0] = v[1] = 0.0f;
         v[2] = v[3] = v[4] = 0.9999999f;
         ScriptRandom(G->Rnd, v, 500);
-        DrawBurst(*G, 9);
+        DrawBurst(G->View, G->Rnd, 9);
         QCOMPARE(Image(9).pixel(3, 3), qRgb(255, 255, 255));
         QCOMPARE(Image(9).pixel(10, 10), qRgb(255, 255, 255));
         QCOMPARE(G->View.Boxes[9].PenColor, qRgb(0, 0, 255));
@@ -114,7 +115,7 @@ class TestDraw : public QObject {
     void burstTakesFiveHundredValuesAndDrawsFromTheCentre()
     {
         Reseed(G->Rnd, 42.0f);
-        DrawBurst(*G, 0);
+        DrawBurst(G->View, G->Rnd, 0);
         QCOMPARE(G->Rnd.Drawn, uint64_t(500));
         QCOMPARE(Image(0).pixel(15, 15), G->View.Boxes[0].PenColor);
         for (int y = 0; y < 30; y++)
@@ -130,7 +131,7 @@ class TestDraw : public QObject {
     {
         float v[500] = {0.25f, 0.75f, 0.5f, 0.0f, 0.999f};
         ScriptRandom(G->Rnd, v, 500);
-        DrawBurst(*G, 1);
+        DrawBurst(G->View, G->Rnd, 1);
         QCOMPARE(G->Rnd.Drawn, uint64_t(500));
         QCOMPARE(Image(1).pixel(8, 22), qRgb(128, 0, 255));
         QCOMPARE(Image(1).pixel(9, 22), qRgb(0, 0, 0));
@@ -204,7 +205,7 @@ class TestDraw : public QObject {
             [this] { DrawBall(G->View, 20, 3); },
             [this] { DrawBall(G->View, 20, 5); }, // a ball over a ball
             [this] { EraseCell(G->View, 20); },
-            [this] { DrawBurst(*G, 30); },
+            [this] { DrawBurst(G->View, G->Rnd, 30); },
             [this] { DrawBall(G->View, 30, 2); }, // a ball over a burst
             [this] { DrawBall(G->View, 30, 0); }, // a black one
             [this] { EraseCell(G->View, 30); },
@@ -233,7 +234,7 @@ class TestDraw : public QObject {
         InitGame(*G);
         SetSharpRatio(G->View, 3);
         Reseed(G->Rnd, 99.5f); // a burst whose first line, like its last, has its tip free
-        DrawBurst(*G, 10);
+        DrawBurst(G->View, G->Rnd, 10);
         const Box &b = G->View.Boxes[10];
         const QPointF from(46.5, 46.5);
         auto tip = [&b](int n) { return QPointF(b.Lines[n].X + 0.5, b.Lines[n].Y + 0.5) * 3; };
@@ -276,9 +277,9 @@ class TestDraw : public QObject {
         auto play = [](Game &g) {
             Reseed(g.Rnd, 99.5f);
             DrawBall(g.View, 3, 1);
-            DrawBurst(g, 12);
+            DrawBurst(g.View, g.Rnd, 12);
             DrawBall(g.View, 12, 6);
-            DrawBurst(g, 40);
+            DrawBurst(g.View, g.Rnd, 40);
             DrawPreview(g.View, 2, 4);
             EraseCell(g.View, 3);
             DrawBall(g.View, 3, 2);

@@ -4,7 +4,7 @@
 
 #include "game/endgame.h"
 #include "ui/access/access.h"
-#include "ui/draw.h"
+#include "screen/draw.h"
 #include "ui/focusring.h"
 #include "ui/form1.h"
 #include "ui/keys.h"

@@ -7,7 +7,7 @@
 #include "ui/form1.h"
 
 #include "ui/art.h"
-#include "ui/draw.h"
+#include "screen/draw.h"
 
 #include <QPainter>
 #include <QScreen>
@@ -89,7 +89,7 @@ class TestHiDpi : public QObject {
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.devicePixelRatioF(), 1.0);
-        DrawBurst(w.G, 10);
+        DrawBurst(w.G.View, w.G.Rnd, 10);
         DrawBall(w.G.View, 10, 5);
         w.Sync();
         QVERIFY(w.G.View.Boxes[10].Sharp.isNull());

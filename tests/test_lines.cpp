@@ -1,6 +1,7 @@
 // Finding lines, scoring them, and the streak and multi-line bonuses.
 #include "helpers.h"
 
+#include "game/check.h"
 #include "rules/lines.h"
 
 #include <QTest>

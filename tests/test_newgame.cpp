@@ -2,10 +2,10 @@
 // and the box of the last selection settled.
 #include "helpers.h"
 
+#include "game/check.h"
 #include "game/newgame.h"
 #include "game/timer.h"
 #include "game/turn.h"
-#include "rules/lines.h"
 
 #include <QTest>
 

@@ -2,9 +2,10 @@
 // fixed, and by a seeded generator for the distributions.
 #include "helpers.h"
 
+#include "game/spawn.h"
 #include "game/turn.h"
 #include "rules/supply.h"
-#include "ui/draw.h"
+#include "screen/draw.h"
 
 #include <QTest>
 
@@ -25,7 +26,7 @@ class TestSupply : public QObject {
     CellPos Pick()
     {
         CellPos p{77, 77};
-        PickFreeCell(*G, p);
+        PickNewCell(*G, p);
         return p;
     }
 
@@ -46,7 +47,7 @@ class TestSupply : public QObject {
         ScriptRandom(G->Rnd, v, 6);
         for (int16_t w : want) {
             int16_t c = 0;
-            RandomColor(*G, c);
+            RandomColor(G->Rnd, c);
             QCOMPARE(c, w);
         }
         QCOMPARE(G->Rnd.Drawn, uint64_t(6));
@@ -61,7 +62,7 @@ class TestSupply : public QObject {
         const int n = 200000;
         for (int i = 0; i < n; i++) {
             int16_t c = 0;
-            RandomColor(*G, c);
+            RandomColor(G->Rnd, c);
             QVERIFY(c >= 1 && c <= 6);
             count[c]++;
         }
@@ -79,7 +80,7 @@ class TestSupply : public QObject {
         const int16_t want[] = {1, 3, 3, 5};
         for (int i = 0; i < 4; i++) {
             LeaveFree(5);
-            ClearReserved(*G);
+            ClearReserved(G->State);
             ScriptRandom(G->Rnd, v + i, 1);
             CellPos p = Pick();
             QCOMPARE(p.x, int16_t(1));
@@ -143,7 +144,7 @@ class TestSupply : public QObject {
         const int n = 160000;
         for (int i = 0; i < n; i++) {
             LeaveFree(5);
-            ClearReserved(*G);
+            ClearReserved(G->State);
             count[Pick().y]++;
         }
         const double want[6] = {0, 0.125, 0.25, 0.25, 0.25, 0.125};
@@ -167,7 +168,7 @@ class TestSupply : public QObject {
     void aBallPlacedOnABurstCellStays()
     {
         G->State.Marked(2, 2) = -1;
-        DrawBurst(*G, CellIndex(2, 2));
+        DrawBurst(G->View, G->Rnd, CellIndex(2, 2));
         PlaceBall(*G, CellPos{2, 2}, 4);
         QCOMPARE(G->State.Marked(2, 2), int16_t(0));
         QVERIFY(ShowsBall(G->View, CellIndex(2, 2), 4));
@@ -176,17 +177,17 @@ class TestSupply : public QObject {
     void checkBoardFullOnlyEverSetsTheFlag()
     {
         LeaveFree(1);
-        CheckBoardFull(*G);
+        CheckBoardFull(G->State);
         QCOMPARE(G->State.IsGameOver, int16_t(0));
         G->State.Reserved(1, 1) = -1; // reserved cells still count as empty
-        CheckBoardFull(*G);
+        CheckBoardFull(G->State);
         QCOMPARE(G->State.IsGameOver, int16_t(0));
         G->State.IsGameOver = -1;
-        CheckBoardFull(*G);
+        CheckBoardFull(G->State);
         QCOMPARE(G->State.IsGameOver, int16_t(-1));
         G->State.IsGameOver = 0;
         G->State.Board(1, 1) = 2;
-        CheckBoardFull(*G);
+        CheckBoardFull(G->State);
         QCOMPARE(G->State.IsGameOver, int16_t(-1));
     }
 
@@ -219,7 +220,7 @@ class TestSupply : public QObject {
         QCOMPARE(G->State.NextColor[3], int16_t(6));
         QVERIFY(ShowsBall(G->View, Picture2, 6));
         QCOMPARE(G->View.Label2, QStringLiteral("Game Over!"));
-        ClearReserved(*G);
+        ClearReserved(G->State);
         QVERIFY(CheckInvariants(*G).isEmpty());
     }
 
@@ -228,9 +229,9 @@ class TestSupply : public QObject {
         Reseed(G->Rnd, 5.5f);
         for (int round = 0; round < 2000; round++) {
             LeaveFree(static_cast<int16_t>(3 + round % 6));
-            ClearReserved(*G);
+            ClearReserved(G->State);
             for (int16_t i = 1; i <= 3; i++)
-                PickFreeCell(*G, G->State.NewPos[i]);
+                PickFreeCell(G->State, G->Rnd, G->State.NewPos[i]);
             const CellPos *p = G->State.NewPos;
             QVERIFY(!(p[1].x == p[2].x && p[1].y == p[2].y));
             QVERIFY(!(p[1].x == p[3].x && p[1].y == p[3].y));

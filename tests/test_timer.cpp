@@ -1,9 +1,10 @@
 // The tick's two effects, and the switch between board and end screen.
 #include "helpers.h"
 
+#include "game/check.h"
 #include "game/endgame.h"
 #include "game/timer.h"
-#include "ui/draw.h"
+#include "screen/draw.h"
 
 #include <QTest>
 
@@ -77,7 +78,7 @@ class TestTimer : public QObject {
     void theCountdownRunsOutOnTheThirdTick()
     {
         G->State.Marked(3, 3) = -1;
-        DrawBurst(*G, CellIndex(3, 3));
+        DrawBurst(G->View, G->Rnd, CellIndex(3, 3));
         StartClearDelay(*G, 3);
         Timer1_Timer(*G);
         Timer1_Timer(*G);
@@ -94,7 +95,7 @@ class TestTimer : public QObject {
     void aSecondBurstRestartsTheCountdown()
     {
         G->State.Marked(1, 1) = -1;
-        DrawBurst(*G, 0);
+        DrawBurst(G->View, G->Rnd, 0);
         StartClearDelay(*G, 3);
         Timer1_Timer(*G);
         Timer1_Timer(*G);

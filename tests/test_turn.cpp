@@ -5,7 +5,7 @@
 #include "game/newgame.h"
 #include "game/timer.h"
 #include "game/turn.h"
-#include "ui/draw.h"
+#include "screen/draw.h"
 
 #include <QTest>
 

@@ -6,7 +6,7 @@
 #include "game/timer.h"
 #include "game/turn.h"
 #include "ui/art.h"
-#include "ui/draw.h"
+#include "screen/draw.h"
 #include "ui/platform.h"
 
 #include <QAccessible>

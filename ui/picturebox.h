@@ -1,7 +1,7 @@
 // The window's picture boxes: the 81 cells, the three previews and the smile.
 #pragma once
 
-#include "ui/screen.h"
+#include "screen/screen.h"
 #include "ui/symbols.h"
 
 #include <QPixmap>

@@ -4,7 +4,7 @@
 // and its pictures never know of them.
 #pragma once
 
-#include "ui/screen.h"
+#include "screen/screen.h"
 
 #include <QImage>
 

@@ -6,7 +6,7 @@
 // the middle of the window's navy surround.
 #include "ui/wayland.h"
 
-#include "ui/screen.h"
+#include "screen/screen.h"
 
 #include <QEvent>
 #include <QTimer>

@@ -3,7 +3,7 @@
 // window's parts while it is being built.
 #pragma once
 
-#include "ui/screen.h"
+#include "screen/screen.h"
 
 #include <QString>
 

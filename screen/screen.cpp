@@ -1,5 +1,5 @@
 // The screen model's bookkeeping: every request records what changed.
-#include "ui/screen.h"
+#include "screen/screen.h"
 
 #include <QtMath>
 

@@ -1,8 +1,9 @@
 // Pixel-exact drawing: aliased, replacing pixels, as the boxes' pen does. The
 // ball is a fixed mask, the burst lines are plain Bresenham lines.
-#include "ui/draw.h"
+#include "screen/draw.h"
 
-#include "game/game.h"
+#include "rules/random.h"
+#include "screen/screen.h"
 
 #include <QPainter>
 
@@ -145,33 +146,25 @@ void EraseCell(Screen &s, int16_t box)
     b.Changed = true;
 }
 
-void DrawBurst(Game &g, int16_t box)
+void DrawBurst(Screen &s, Random &rnd, int16_t box)
 {
-    Box &b = g.View.Boxes[box];
+    Box &b = s.Boxes[box];
     QRgb *px = Pixels(b);
     const int stride = b.Image.bytesPerLine() / 4;
     // The box was cleared just before: the record starts empty.
     b.LineCount = 0;
     for (int16_t n = 1; n <= BurstLines; n++) {
-        int16_t x = RoundHalfEven(NextRandom(g.Rnd) * 26.0f + 2.0f);
-        int16_t y = RoundHalfEven(NextRandom(g.Rnd) * 26.0f + 2.0f);
-        int16_t r = Channel(g.Rnd);
-        int16_t gr = Channel(g.Rnd);
-        int16_t bl = Channel(g.Rnd);
+        int16_t x = RoundHalfEven(NextRandom(rnd) * 26.0f + 2.0f);
+        int16_t y = RoundHalfEven(NextRandom(rnd) * 26.0f + 2.0f);
+        int16_t r = Channel(rnd);
+        int16_t gr = Channel(rnd);
+        int16_t bl = Channel(rnd);
         b.PenColor = qRgb(r, gr, bl);
         Line(px, stride, b.PenColor, 15, 15, x, y);
         b.Lines[b.LineCount++] = Stroke{x, y, b.PenColor};
     }
     DrawSharp(b);
     b.Changed = true;
-}
-
-void BurstMarkedCells(Game &g)
-{
-    for (int16_t x = 1; x <= 9; x++)
-        for (int16_t y = 1; y <= 9; y++)
-            if (g.State.Marked(x, y) == -1)
-                DrawBurst(g, CellIndex(x, y));
 }
 
 void DrawPreview(Screen &s, int16_t slot, int16_t c)

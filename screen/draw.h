@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-struct Game;
+struct Random;
 struct Screen;
 
 // The palette as 0xBBGGRR; anything but 1..6 is black.
@@ -13,8 +13,9 @@ int32_t ColorValue(int16_t c);
 
 void DrawBall(Screen &s, int16_t box, int16_t c);
 void EraseCell(Screen &s, int16_t box);
-void DrawBurst(Game &g, int16_t box);
-void BurstMarkedCells(Game &g);
+// A burst of BurstLines random lines from the box's middle, drawing five
+// values of rnd for each line.
+void DrawBurst(Screen &s, Random &rnd, int16_t box);
 void DrawPreview(Screen &s, int16_t slot, int16_t c);
 
 // Draws every box's sharp picture anew for another device pixel ratio (none
