@@ -27,8 +27,8 @@ void CheckLines(Game &g)
 
 void BurstMarkedCells(Game &g)
 {
-    for (int16_t x = 1; x <= 9; x++)
-        for (int16_t y = 1; y <= 9; y++)
+    for (int16_t x = 1; x <= BoardSize; x++)
+        for (int16_t y = 1; y <= BoardSize; y++)
             if (g.State.Marked(x, y) == -1)
                 DrawBurst(g.View, g.Rnd, CellIndex(x, y));
 }

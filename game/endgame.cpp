@@ -13,7 +13,7 @@ void GameOver(Game &g)
 
 void ShowEndScreen(Game &g)
 {
-    for (int16_t i = 0; i <= 80; i++) {
+    for (int16_t i = 0; i < CellCount; i++) {
         SetBoxVisible(g.View, i, false);
         EraseCell(g.View, i);
     }
@@ -26,6 +26,6 @@ void ShowBoard(Game &g)
 {
     for (int item = Line9; item < EndItemCount; item++)
         SetEndVisible(g.View, static_cast<EndItem>(item), false);
-    for (int16_t i = 0; i <= 80; i++)
+    for (int16_t i = 0; i < CellCount; i++)
         SetBoxVisible(g.View, i, true);
 }

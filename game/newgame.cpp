@@ -19,8 +19,8 @@ void NewGame(Game &g)
     SetLabel1(g.View, QString::number(s.Score));
     RemoveMarkedBalls(g);
     ClearMarks(g);
-    for (int16_t x = 1; x <= 9; x++)
-        for (int16_t y = 1; y <= 9; y++) {
+    for (int16_t x = 1; x <= BoardSize; x++)
+        for (int16_t y = 1; y <= BoardSize; y++) {
             s.Board(x, y) = Empty;
             EraseCell(g.View, CellIndex(x, y));
         }

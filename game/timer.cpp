@@ -52,8 +52,8 @@ void StartClearDelay(Game &g, int16_t ticks)
 void RemoveMarkedBalls(Game &g)
 {
     GameState &s = g.State;
-    for (int16_t x = 1; x <= 9; x++)
-        for (int16_t y = 1; y <= 9; y++)
+    for (int16_t x = 1; x <= BoardSize; x++)
+        for (int16_t y = 1; y <= BoardSize; y++)
             if (s.Marked(x, y) == -1) {
                 s.Board(x, y) = Empty;
                 EraseCell(g.View, CellIndex(x, y));

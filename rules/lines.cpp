@@ -33,15 +33,15 @@ void CheckLine(GameState &s)
 
 void LoadRow(GameState &s, int16_t y)
 {
-    s.LineLen = 9;
-    for (int16_t i = 1; i <= 9; i++)
+    s.LineLen = BoardSize;
+    for (int16_t i = 1; i <= BoardSize; i++)
         LoadCell(s, i, i, y);
 }
 
 void LoadColumn(GameState &s, int16_t x)
 {
-    s.LineLen = 9;
-    for (int16_t i = 1; i <= 9; i++)
+    s.LineLen = BoardSize;
+    for (int16_t i = 1; i <= BoardSize; i++)
         LoadCell(s, i, x, i);
 }
 
@@ -52,7 +52,7 @@ void LoadDiagonal(GameState &s, int16_t x, int16_t y)
         LoadCell(s, ++count, x, y);
         x++;
         y++;
-    } while (x <= 9 && y <= 9);
+    } while (x <= BoardSize && y <= BoardSize);
     s.LineLen = count;
 }
 
@@ -63,13 +63,13 @@ void LoadAntiDiagonal(GameState &s, int16_t x, int16_t y)
         LoadCell(s, ++count, x, y);
         x--;
         y++;
-    } while (x >= 1 && y <= 9);
+    } while (x >= 1 && y <= BoardSize);
     s.LineLen = count;
 }
 
 void SplitRuns(GameState &s)
 {
-    for (int16_t i = 1; i <= 10; i++)
+    for (int16_t i = 1; i <= BoardSize + 1; i++)
         s.Runs[i].Length = 0;
     s.RunCount = 0;
     int16_t current = -1; // no cell holds it, so the first cell opens a run
@@ -100,7 +100,7 @@ void ScoreRuns(GameState &s)
 
 void FindLines(GameState &s)
 {
-    for (int16_t a = 1; a <= 9; a++) {
+    for (int16_t a = 1; a <= BoardSize; a++) {
         LoadRow(s, a);
         CheckLine(s);
         LoadColumn(s, a);
@@ -112,7 +112,7 @@ void FindLines(GameState &s)
         if (a > 1) {
             LoadDiagonal(s, a, 1);
             CheckLine(s);
-            LoadAntiDiagonal(s, 9, a);
+            LoadAntiDiagonal(s, BoardSize, a);
             CheckLine(s);
         }
     }

@@ -21,17 +21,17 @@ void FindPath(Grid &board, int16_t fromX, int16_t fromY, int16_t toX, int16_t to
     int16_t marked;
     do {
         marked = 0;
-        for (int16_t x = 1; x <= 9; x++)
-            for (int16_t y = 1; y <= 9; y++) {
+        for (int16_t x = 1; x <= BoardSize; x++)
+            for (int16_t y = 1; y <= BoardSize; y++) {
                 if (board(x, y) != PathMark)
                     continue;
                 if (x > 1)
                     Spread(board, static_cast<int16_t>(x - 1), y, marked);
-                if (x < 9)
+                if (x < BoardSize)
                     Spread(board, static_cast<int16_t>(x + 1), y, marked);
                 if (y > 1)
                     Spread(board, x, static_cast<int16_t>(y - 1), marked);
-                if (y < 9)
+                if (y < BoardSize)
                     Spread(board, x, static_cast<int16_t>(y + 1), marked);
             }
     } while (marked == -1);
@@ -42,8 +42,8 @@ void FindPath(Grid &board, int16_t fromX, int16_t fromY, int16_t toX, int16_t to
     // The start cell gets its own value back before the wipe, so the wipe
     // touches only cells that were empty on entry.
     board(fromX, fromY) = start;
-    for (int16_t x = 1; x <= 9; x++)
-        for (int16_t y = 1; y <= 9; y++)
+    for (int16_t x = 1; x <= BoardSize; x++)
+        for (int16_t y = 1; y <= BoardSize; y++)
             if (board(x, y) == PathMark)
                 board(x, y) = Empty;
 }

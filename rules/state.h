@@ -7,7 +7,7 @@
 struct Run {
     int16_t Value; // shared cell value, 0 for a run of empty cells
     int16_t Length;
-    CellPos Cells[11]; // 1..Length, in line order
+    CellPos Cells[BoardSize + 1]; // 1..Length, in line order
 };
 
 // Numbers are signed 16-bit; flags hold 0 or -1. Arrays that the game counts
@@ -31,10 +31,10 @@ struct GameState {
     int16_t ClearDelay;
     Grid Board;
     Grid Marked; // -1: the ball belongs to a scored line
-    int16_t LineColors[11];
+    int16_t LineColors[BoardSize + 1]; // 1..LineLen: the line loaded
     int16_t LineLen;
-    CellPos LineCells[11];
-    Run Runs[11];
+    CellPos LineCells[BoardSize + 1];
+    Run Runs[BoardSize + 2]; // 1..RunCount
     int16_t RunCount;
     CellPos NewPos[4];    // 1..3: the cells of the latest spawn
     int16_t NextColor[4]; // 1..3: the previewed colours

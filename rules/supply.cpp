@@ -8,7 +8,7 @@
 void RandomColor(Random &rnd, int16_t &color)
 {
     // Rounding r * 5 makes colours 1 and 6 half as likely as the others.
-    float product = NextRandom(rnd) * 5.0f;
+    float product = NextRandom(rnd) * static_cast<float>(ColorCount - 1);
     color = static_cast<int16_t>(RoundHalfEven(product) + 1);
 }
 
@@ -16,10 +16,10 @@ void PickFreeCell(GameState &s, Random &rnd, CellPos &pos)
 {
     if (s.IsGameOver != 0)
         return;
-    CellPos free[82]; // entries 1..n
+    CellPos free[CellCount + 1]; // entries 1..n
     int16_t n = 0;
-    for (int16_t x = 1; x <= 9; x++)
-        for (int16_t y = 1; y <= 9; y++)
+    for (int16_t x = 1; x <= BoardSize; x++)
+        for (int16_t y = 1; y <= BoardSize; y++)
             if (s.Board(x, y) == Empty && s.Reserved(x, y) == 0)
                 free[++n] = CellPos{x, y};
     if (n == 0) {
@@ -42,8 +42,8 @@ void ClearReserved(GameState &s)
 void CheckBoardFull(GameState &s)
 {
     int16_t empty = 0;
-    for (int16_t x = 1; x <= 9; x++)
-        for (int16_t y = 1; y <= 9; y++)
+    for (int16_t x = 1; x <= BoardSize; x++)
+        for (int16_t y = 1; y <= BoardSize; y++)
             if (s.Board(x, y) == Empty)
                 empty++;
     if (empty == 0)

@@ -70,7 +70,7 @@ void Line(QRgb *px, int stride, QRgb color, int x0, int y0, int x1, int y1)
 
 // The device-resolution picture, drawn smooth with the same geometry from
 // what the box records: the ball fills the pixels 2..26, so its disc spans
-// 2 to 27 around 14.5; a line runs between pixel centres. The image's device
+// 2 to 27 around BallCentre; a line runs between pixel centres. The image's device
 // pixel ratio gives the painter the scale by itself. Drawn whole each time,
 // so a picture drawn anew at another ratio is the one the box would have had.
 void DrawSharp(Box &b)
@@ -85,7 +85,7 @@ void DrawSharp(Box &b)
     auto ball = [&p](int16_t c) {
         p.setPen(QPen(QColor(qRgb(0, 0, 0)), 1.0));
         p.setBrush(QColor(ToRgb(ColorValue(c))));
-        p.drawEllipse(QPointF(14.5, 14.5), 12.0, 12.0);
+        p.drawEllipse(QPointF(BallCentre, BallCentre), 12.0, 12.0);
     };
     if (b.Under >= 0)
         ball(b.Under);
@@ -169,12 +169,8 @@ void DrawBurst(Screen &s, Random &rnd, int16_t box)
 
 void DrawPreview(Screen &s, int16_t slot, int16_t c)
 {
-    if (slot == 1)
-        DrawBall(s, Picture4, c);
-    else if (slot == 2)
-        DrawBall(s, Picture3, c);
-    else if (slot == 3)
-        DrawBall(s, Picture2, c);
+    if (slot >= 1 && slot <= 3)
+        DrawBall(s, PreviewBox(slot), c);
 }
 
 void SetSharpRatio(Screen &s, qreal ratio)

@@ -8,12 +8,18 @@
 #include <QString>
 #include <cstdint>
 
-// Box numbers: 0..80 are the cell boxes Picture5(i); then the three previews.
-constexpr int16_t Picture4 = CellCount;     // preview slot 1, leftmost
-constexpr int16_t Picture3 = CellCount + 1; // preview slot 2
-constexpr int16_t Picture2 = CellCount + 2; // preview slot 3, rightmost
+// Box numbers: 0..CellCount - 1 are the cell boxes; then the three
+// previews, slot 1 (leftmost) to 3.
+constexpr int16_t PreviewBox(int16_t slot)
+{
+    return static_cast<int16_t>(CellCount + slot - 1);
+}
 constexpr int16_t BoxCount = CellCount + 3;
+// The smile button, which has no box in the model.
+constexpr int16_t Smile = -1;
 constexpr int BoxSize = 30;
+// The ball's centre in a box, in logical pixels: its disc spans 2 to 27.
+constexpr double BallCentre = 14.5;
 constexpr int GameWidth = 304, GameHeight = 413; // the window's own size
 constexpr int16_t BurstLines = 100;              // the lines of one burst
 

@@ -44,7 +44,7 @@ static void Click(Soak &s, int16_t box)
     }
 }
 
-static void Smile(Soak &s)
+static void ClickSmile(Soak &s)
 {
     s.R.NewGamesMidCountdown += s.G.State.ClearPending == -1;
     s.R.NewGamesFromEndScreen += s.G.State.IsGameOver == -1;
@@ -71,7 +71,7 @@ QString SoakEvent(Soak &s, uint8_t kind, uint8_t where)
         // On the end screen the cell boxes are hidden: only the smile works.
         // During play the smile is rare, so that boards fill up.
         if (st.IsGameOver == 0 || where < 64)
-            Smile(s);
+            ClickSmile(s);
         else
             Timer1_Timer(s.G);
     } else if (kind == 31) {

@@ -169,9 +169,9 @@ class TestDraw : public QObject {
         DrawPreview(G->View, 1, 1);
         DrawPreview(G->View, 2, 2);
         DrawPreview(G->View, 3, 3);
-        QVERIFY(ShowsBall(G->View, Picture4, 1));
-        QVERIFY(ShowsBall(G->View, Picture3, 2));
-        QVERIFY(ShowsBall(G->View, Picture2, 3));
+        QVERIFY(ShowsBall(G->View, PreviewBox(1), 1));
+        QVERIFY(ShowsBall(G->View, PreviewBox(2), 2));
+        QVERIFY(ShowsBall(G->View, PreviewBox(3), 3));
         Screen before = G->View;
         DrawPreview(G->View, 0, 4);
         DrawPreview(G->View, 4, 4);

@@ -22,7 +22,7 @@ class TestNewGame : public QObject {
             int16_t c = s.Board(s.NewPos[i].x, s.NewPos[i].y);
             QVERIFY(c >= 1 && c <= 6);
             QVERIFY(ShowsBall(G->View, CellIndex(s.NewPos[i].x, s.NewPos[i].y), c));
-            QVERIFY(ShowsBall(G->View, static_cast<int16_t>(Picture4 + i - 1), s.NextColor[i]));
+            QVERIFY(ShowsBall(G->View, PreviewBox(i), s.NextColor[i]));
         }
         QCOMPARE(s.Score, int16_t(0));
         QCOMPARE(s.Selected, int16_t(0));

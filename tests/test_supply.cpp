@@ -218,7 +218,7 @@ class TestSupply : public QObject {
         QCOMPARE(G->State.IsGameOver, int16_t(-1));
         QCOMPARE(G->Rnd.Drawn, uint64_t(free + 3));
         QCOMPARE(G->State.NextColor[3], int16_t(6));
-        QVERIFY(ShowsBall(G->View, Picture2, 6));
+        QVERIFY(ShowsBall(G->View, PreviewBox(3), 6));
         QCOMPARE(G->View.Label2, QStringLiteral("Game Over!"));
         ClearReserved(G->State);
         QVERIFY(CheckInvariants(*G).isEmpty());

@@ -149,8 +149,8 @@ class TestTimer : public QObject {
         }
         for (bool v : G->View.EndVisible)
             QVERIFY(v);
-        QVERIFY(G->View.Boxes[Picture4].Visible);
-        QVERIFY(ShowsBall(G->View, Picture4, 2));
+        QVERIFY(G->View.Boxes[PreviewBox(1)].Visible);
+        QVERIFY(ShowsBall(G->View, PreviewBox(1), 2));
         GameOver(*G); // again in the same click: the same screen
         QCOMPARE(G->View.Label2, QStringLiteral("Game Over!"));
 

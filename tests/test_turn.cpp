@@ -123,8 +123,8 @@ class TestTurn : public QObject {
         QCOMPARE(G->State.NextColor[1], int16_t(1));
         QCOMPARE(G->State.NextColor[2], int16_t(2));
         QCOMPARE(G->State.NextColor[3], int16_t(3));
-        QVERIFY(ShowsBall(G->View, Picture4, 1));
-        QVERIFY(ShowsBall(G->View, Picture2, 3));
+        QVERIFY(ShowsBall(G->View, PreviewBox(1), 1));
+        QVERIFY(ShowsBall(G->View, PreviewBox(3), 3));
         QCOMPARE(G->State.Selected, int16_t(0));
         QCOMPARE(G->View.Label1, QStringLiteral("0"));
     }
@@ -233,7 +233,7 @@ class TestTurn : public QObject {
         QCOMPARE(G->View.Label2, message);
         QVERIFY(G->View.EndVisible[Label3]);
         QVERIFY(!G->View.Boxes[0].Visible);
-        QVERIFY(ShowsBall(G->View, Picture4, 3));
+        QVERIFY(ShowsBall(G->View, PreviewBox(1), 3));
     }
 };
 

@@ -7,7 +7,7 @@
 
 QRegion FocusRing(const QRect &box)
 {
-    return QRegion(box.adjusted(-2, -2, 2, 2)).subtracted(QRegion(box));
+    return QRegion(box.adjusted(-RingWidth, -RingWidth, RingWidth, RingWidth)).subtracted(QRegion(box));
 }
 
 void ShowFocus(KeyboardFocus &k, QWidget *window, const QWidget *box, bool shown)
@@ -30,5 +30,5 @@ void PaintFocus(const KeyboardFocus &k, QWidget *window)
         return;
     QPainter p(window);
     p.setClipRegion(FocusRing(k.Around));
-    p.fillRect(k.Around.adjusted(-2, -2, 2, 2), QColor(255, 255, 255));
+    p.fillRect(FocusRing(k.Around).boundingRect(), QColor(255, 255, 255));
 }

@@ -16,8 +16,11 @@ struct KeyboardFocus {
     QRect Around;       // the box the ring is drawn around, or null
 };
 
-// The focus ring around a box: two pixels wide, in the gap around the box
-// and never over it.
+// The ring's width in logical pixels, all of the gap between two boxes.
+constexpr int RingWidth = 2;
+
+// The focus ring around a box: RingWidth pixels wide, in the gap around the
+// box and never over it.
 QRegion FocusRing(const QRect &box);
 // Shows or hides the ring around box, a widget of window; it is drawn only
 // while the window is active. Only the ring's own pixels are repainted,

@@ -6,6 +6,7 @@
 #include "game/timer.h"
 #include "game/turn.h"
 #include "ui/art.h"
+#include "ui/identity.h"
 #include "screen/draw.h"
 #include "ui/platform.h"
 
@@ -79,16 +80,16 @@ Form1::Form1()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(GameWidth, GameHeight);
-    setWindowTitle(QStringLiteral("Quintet"));
+    setWindowTitle(QLatin1String(GameTitle));
     Fill(this, Navy);
 
     for (int16_t i = 0; i < CellCount; i++) {
         Picture5[i] = MakeBox(i, 8 + 32 * (i % BoardSize), 56 + 32 * (i / BoardSize));
         connect(Picture5[i], &PictureBox::clicked, this, [this, i] { Press(i); });
     }
-    Picture4 = MakeBox(::Picture4, 200, 8);
-    Picture3 = MakeBox(::Picture3, 232, 8);
-    Picture2 = MakeBox(::Picture2, 264, 8);
+    Picture4 = MakeBox(PreviewBox(1), 200, 8);
+    Picture3 = MakeBox(PreviewBox(2), 232, 8);
+    Picture2 = MakeBox(PreviewBox(3), 264, 8);
 
     Picture1 = new PictureBox(this, nullptr, Smile);
     Picture1->setGeometry(8, 8, 35, 35);
@@ -99,7 +100,7 @@ Form1::Form1()
     Picture1->setAccessibleName(newGame);
     connect(Picture1, &PictureBox::clicked, this, [this] { Press(Smile); });
 
-    Label1 = MakeLabel(48, 8, 137, 38, Black, Magenta, 24, QStringLiteral("1234567"));
+    Label1 = MakeLabel(48, 8, 137, 38, Black, Magenta, 24, G.View.Label1);
     Label2 = MakeLabel(16, 352, 273, 49, Black, Olive, 29.25, QString());
     // The end screen's lines, each on one line of its label but the notice,
     // which may take two.
@@ -248,7 +249,7 @@ void Form1::UpdateNames()
         }
     }
     for (int16_t slot = 1; slot <= 3; slot++) {
-        const int16_t box = static_cast<int16_t>(::Picture4 + slot - 1);
+        const int16_t box = PreviewBox(slot);
         if (NamedAs[box] != s.NextColor[slot]) {
             NamedAs[box] = s.NextColor[slot];
             BoxWidget(box)->setAccessibleName(PreviewName(slot, s.NextColor[slot]));
@@ -260,7 +261,7 @@ void Form1::UpdateNames()
 PictureBox *Form1::BoxWidget(int16_t box) const
 {
     PictureBox *previews[3] = {Picture4, Picture3, Picture2};
-    return box < CellCount ? Picture5[box] : previews[box - ::Picture4];
+    return box < CellCount ? Picture5[box] : previews[box - PreviewBox(1)];
 }
 
 void Form1::Sync()

@@ -2,7 +2,7 @@
 // ever sees the clicks that a key makes.
 #pragma once
 
-#include "ui/picturebox.h"
+#include "screen/screen.h"
 
 #include <Qt>
 #include <cstdint>
@@ -18,9 +18,10 @@ enum KeyAction : int16_t {
     KeyDigit,   // a row or a column number 1..9, in the target
 };
 
-// What a question key asks: 1..6 where the balls of that colour are, or
+// What a question key asks: a colour 1..ColorCount, where the balls of that
+// colour are, or one of these, numbered after the colours.
 enum Question : int16_t {
-    AskLines = 7, // the four lines through the board's focused cell
+    AskLines = ColorCount + 1, // the four lines through the board's focused cell
     AskSummary,   // the score, the free cells and the next colours
     AskLast,      // the account of the last press, once more
 };

@@ -1,5 +1,6 @@
 // Quintet: read the command line, start the window and run until it is closed.
 #include "ui/form1.h"
+#include "ui/identity.h"
 #include "ui/language.h"
 #include "ui/options.h"
 #include "ui/platform.h"
@@ -26,9 +27,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv); // reaches the display, and takes Qt's own options out of argv
     StartSucceeded();
     InstallLanguage();
-    app.setApplicationName(QStringLiteral("Quintet"));
+    app.setApplicationName(QLatin1String(GameTitle));
     app.setApplicationVersion(QStringLiteral(QUINTET_VERSION));
-    app.setDesktopFileName(QStringLiteral("io.github.quintet.Quintet"));
+    app.setDesktopFileName(QLatin1String(DesktopId));
     int status;
     {
         Form1 w;

@@ -2,6 +2,7 @@
 // the game prints its own answers, as a program without a window yet.
 #include "ui/options.h"
 
+#include "ui/identity.h"
 #include "ui/language.h"
 #include "ui/program.h"
 
@@ -63,7 +64,7 @@ void Parse(const QStringList &arguments, Parsed &p)
     p.Platform = parser.value(QStringLiteral("platform"));
     p.Display = parser.value(QStringLiteral("display"));
     // Without an application object Qt cannot know the program's name.
-    p.HelpText = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("quintet"));
+    p.HelpText = parser.helpText().replace(QStringLiteral("<executable_name>"), QLatin1String(CommandName));
 }
 
 } // namespace
@@ -94,11 +95,11 @@ void ReadOptions(const QStringList &arguments, Options &o)
         EndProgram(0);
     }
     if (p.Version) {
-        std::printf("quintet %s\n", QUINTET_VERSION);
+        std::printf("%s %s\n", CommandName, QUINTET_VERSION);
         EndProgram(0);
     }
     //: After the error on the command line; "quintet --help" is a command.
     const QString hint = QCoreApplication::translate("Options", "Try quintet --help.");
-    std::fprintf(stderr, "quintet: %s %s\n", qPrintable(p.Error), qPrintable(hint));
+    std::fprintf(stderr, "%s: %s %s\n", CommandName, qPrintable(p.Error), qPrintable(hint));
     EndProgram(1);
 }

@@ -7,8 +7,6 @@
 #include <QPixmap>
 #include <QWidget>
 
-constexpr int16_t Smile = -1; // no box of the model: the smile button
-
 // A box that shows a picture and reports a left click: a press and a release
 // on the box, as a button does.
 class PictureBox : public QWidget {

@@ -2,6 +2,7 @@
 // listens to what it says on the way, and speaks if it fails.
 #include "ui/program.h"
 
+#include "ui/identity.h"
 #include "ui/language.h"
 
 #include <QCoreApplication>
@@ -158,7 +159,7 @@ void TakeMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
     Held.clear();
     Holding = false;
     lock.unlock();
-    std::fprintf(stderr, "quintet: %s\n", qPrintable(Reason(held, message)));
+    std::fprintf(stderr, "%s: %s\n", CommandName, qPrintable(Reason(held, message)));
     std::fflush(stderr);
     for (const HeldMessage &m : held)
         Print(m.Type, m.Category, m.Text);

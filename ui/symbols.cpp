@@ -12,7 +12,7 @@
 namespace {
 
 // Whether the point (u, v), in logical pixels from the ball's centre at
-// (14.5, 14.5), lies in the symbol of colour c. Edges fall between pixel
+// (BallCentre, BallCentre), lies in the symbol of colour c. Edges fall between pixel
 // centres at ratio 1, so that each shape stands symmetric on its middle pixel.
 bool InSymbol(int16_t c, double u, double v)
 {
@@ -37,7 +37,7 @@ QImage SymbolImage(int16_t c, qreal ratio)
     im.fill(Qt::transparent);
     for (int y = 0; y < size; y++)
         for (int x = 0; x < size; x++)
-            if (InSymbol(c, (x + 0.5) / ratio - 14.5, (y + 0.5) / ratio - 14.5))
+            if (InSymbol(c, (x + 0.5) / ratio - BallCentre, (y + 0.5) / ratio - BallCentre))
                 im.setPixel(x, y, SymbolInk);
     im.setDevicePixelRatio(ratio);
     return im;
@@ -45,7 +45,7 @@ QImage SymbolImage(int16_t c, qreal ratio)
 
 void DrawSymbols(SymbolSet &s, qreal ratio)
 {
-    for (int16_t c = 1; c <= 6; c++)
+    for (int16_t c = 1; c <= ColorCount; c++)
         s.Pictures[c] = SymbolImage(c, ratio);
 }
 
@@ -54,5 +54,5 @@ void DrawSymbols(SymbolSet &s, qreal ratio)
 int16_t BallOnTop(const Box &b)
 {
     const int16_t c = b.Over >= 0 ? b.Over : b.LineCount == 0 ? b.Under : -1;
-    return c >= 1 && c <= 6 ? c : 0;
+    return IsColor(c) ? c : 0;
 }

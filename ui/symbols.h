@@ -15,10 +15,10 @@ constexpr QRgb SymbolInk = 0xFF000000u;
 // The symbols as the window shows them.
 struct SymbolSet {
     bool Shown = false; // off until the player asks
-    QImage Pictures[7]; // 1..6: each colour's symbol at the window's ratio
+    QImage Pictures[ColorCount + 1]; // 1..ColorCount: each colour's symbol at the window's ratio
 };
 
-// The symbol of colour c (1..6) over a transparent box of 30 x 30 logical
+// The symbol of colour c (1..ColorCount) over a transparent box of 30 x 30 logical
 // pixels at the given device pixel ratio: crisp, each device pixel inked or
 // not, never in between.
 QImage SymbolImage(int16_t c, qreal ratio);

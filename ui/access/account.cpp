@@ -20,14 +20,14 @@ bool BurstNow(const Heard &before, const Heard &after, int16_t box)
 // which: "Cleared 5 red, 5 green."
 template <typename ColourOf> QString Cleared(const Heard &before, const Heard &after, ColourOf colourOf)
 {
-    int16_t count[7] = {};
+    int16_t count[ColorCount + 1] = {};
     for (int16_t i = 0; i < CellCount; i++)
         if (BurstNow(before, after, i)) {
             const int16_t c = colourOf(i);
-            count[c >= 1 && c <= 6 ? c : 0]++;
+            count[IsColor(c) ? c : 0]++;
         }
     QStringList parts;
-    for (int16_t c = 1; c <= 6; c++)
+    for (int16_t c = 1; c <= ColorCount; c++)
         if (count[c])
             parts << CountOf(c, count[c]);
     //: The balls a press cleared, by colour: "Cleared 5 red, 5 green."

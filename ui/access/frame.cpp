@@ -13,6 +13,14 @@
 
 namespace {
 
+// The frame's children in reading order: the top bar (the smile, the score
+// and the three previews), the board, the end screen's labels, the status bar.
+constexpr int TopBarChildren = 5;
+constexpr int BoardChild = TopBarChildren;
+constexpr int FirstEndChild = BoardChild + 1;
+constexpr int StatusChild = FirstEndChild + (EndItemCount - Label3);
+constexpr int FrameChildren = StatusChild + 1;
+
 QAccessibleInterface *Of(QWidget *w)
 {
     return QAccessible::queryAccessibleInterface(w);
@@ -209,19 +217,19 @@ QAccessibleInterface *FrameAccessible::child(int i) const
     const ReaderParts *p = PartsOf(widget());
     if (!p)
         return nullptr;
-    QWidget *top[] = {p->Smile, p->Score, p->Previews[0], p->Previews[1], p->Previews[2]};
-    if (i >= 0 && i < 5)
+    QWidget *top[TopBarChildren] = {p->Smile, p->Score, p->Previews[0], p->Previews[1], p->Previews[2]};
+    if (i >= 0 && i < TopBarChildren)
         return Of(top[i]);
-    if (i == 5)
+    if (i == BoardChild)
         return Board();
-    if (i >= 6 && i < 11)
-        return Of(p->EndScreen[Label3 + i - 6]);
-    return i == 11 ? Status() : nullptr;
+    if (i >= FirstEndChild && i < StatusChild)
+        return Of(p->EndScreen[Label3 + i - FirstEndChild]);
+    return i == StatusChild ? Status() : nullptr;
 }
 
 int FrameAccessible::childCount() const
 {
-    return 12;
+    return FrameChildren;
 }
 
 int FrameAccessible::indexOfChild(const QAccessibleInterface *c) const

@@ -109,10 +109,10 @@ const char *const Nones[] = {
     QT_TRANSLATE_NOOP("Colours", "No magenta balls."),
 };
 
-// A colour 1..6, or 0 where the use has an empty cell and c is none.
+// A colour 1..ColorCount, or 0 where the use has an empty cell and c is none.
 int16_t Colour(int16_t c)
 {
-    return c >= 1 && c <= 6 ? c : 0;
+    return IsColor(c) ? c : 0;
 }
 
 QString Phrase(const char *const phrases[], int16_t c, int n = -1)
