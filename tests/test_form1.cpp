@@ -251,7 +251,7 @@ class TestForm1 : public QObject {
         QFETCH(int, focus);
         const KeyMeaning k = MapKey(key, Qt::KeyboardModifiers(mods), int16_t(focus));
         QTEST(int(k.Action), "action");
-        QTEST(int(k.Target), "target");
+        QTEST(int(k.Action == KeyAsk ? k.Asked : k.Action == KeyDigit ? k.Digit : k.Box), "target");
     }
 
     // Two windows, one played by clicks and one by keys, stay the same in
@@ -303,7 +303,7 @@ class TestForm1 : public QObject {
         const uint32_t drawn = w.G.Rnd.Drawn;
         QTest::keyClicks(&w, QStringLiteral("37"));
         QCOMPARE(w.Focused(), int16_t(2 * 9 + 6));
-        QVERIFY(w.RingShown());
+        QVERIFY(w.KeysInUse());
         QTest::keyClick(&w, Qt::Key_R);
         QCOMPARE(w.Reader.Account, QStringLiteral("Red ball: row 1, column 1."));
         QTest::keyClick(&w, Qt::Key_X);
@@ -354,10 +354,10 @@ class TestForm1 : public QObject {
         ShowActive(w);
         const QImage plain = w.grab().toImage();
         QTest::keyClick(w.focusWidget(), Qt::Key_Right);
-        QVERIFY(w.RingShown());
+        QVERIFY(w.KeysInUse());
         QTest::mouseClick(w.Picture5[50], Qt::LeftButton);
         QCOMPARE(w.Focused(), int16_t(50));
-        QVERIFY(!w.RingShown());
+        QVERIFY(!w.KeysInUse());
         QVERIFY(w.grab().toImage() == plain);
         QTest::keyClick(w.focusWidget(), Qt::Key_Down);
         QCOMPARE(w.Focused(), int16_t(59));
@@ -381,7 +381,7 @@ class TestForm1 : public QObject {
         Form1 w;
         ShowActive(w);
         QCOMPARE(w.focusWidget(), w.Picture5[0]);
-        QVERIFY(!w.RingShown());
+        QVERIFY(!w.KeysInUse());
         QTest::keyClick(w.focusWidget(), Qt::Key_End);
         QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
         QCOMPARE(w.focusWidget(), w.Picture1);
@@ -405,7 +405,7 @@ class TestForm1 : public QObject {
         ShowActive(w);
         auto ringAround = [&w](QWidget *box) {
             const QRect r = box->geometry();
-            return w.RingShown() && At(w.grab().toImage(), r.left() - 1, r.top() - 1) == qRgb(255, 255, 255);
+            return w.KeysInUse() && At(w.grab().toImage(), r.left() - 1, r.top() - 1) == qRgb(255, 255, 255);
         };
         QTest::keyClick(w.focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(w.focusWidget(), w.Picture1);
@@ -426,12 +426,12 @@ class TestForm1 : public QObject {
         const QImage plain = w.grab().toImage();
         QTest::keyClick(w.focusWidget(), Qt::Key_Right);
         QTest::keyClick(w.focusWidget(), Qt::Key_Down);
-        QVERIFY(w.RingShown());
+        QVERIFY(w.KeysInUse());
         QCOMPARE(RingPixels(plain, w.grab().toImage(), w.Picture5[10]->geometry(), 2), 34 * 34 - 30 * 30);
         QTest::keyClick(w.focusWidget(), Qt::Key_Tab); // around the smile too
         QCOMPARE(At(w.grab().toImage(), 6, 6), qRgb(255, 255, 255));
         QTest::mouseClick(w.Label1, Qt::LeftButton);
-        QVERIFY(!w.RingShown());
+        QVERIFY(!w.KeysInUse());
         QVERIFY(w.grab().toImage() == plain);
     }
 
@@ -632,7 +632,7 @@ class TestForm1 : public QObject {
         QTest::mouseClick(w.Picture5[0], Qt::LeftButton);
         QVERIFY(w.G.View.EndVisible[Label3]);
         QCOMPARE(w.Focused(), Smile);
-        QVERIFY(!w.RingShown());
+        QVERIFY(!w.KeysInUse());
         const QImage ended = w.grab().toImage();
         for (const QRect &r : FocusRing(w.Picture1->geometry()))
             for (int y = r.top(); y <= r.bottom(); y++)

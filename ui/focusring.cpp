@@ -12,7 +12,7 @@ QRegion FocusRing(const QRect &box)
 
 void ShowFocus(KeyboardFocus &k, QWidget *window, const QWidget *box, bool shown)
 {
-    k.Shown = shown;
+    k.KeysInUse = shown;
     const QRect around = shown && window->isActiveWindow() && box->isVisible() ? box->geometry() : QRect();
     if (around == k.Around)
         return;

@@ -12,7 +12,7 @@ class QWidget;
 // the game's.
 struct KeyboardFocus {
     int16_t Cell = 0;   // the board's cell that had the focus last
-    bool Shown = false; // keys in use: from the first key that moves or presses until the next click
+    bool KeysInUse = false; // from the first key that moves or presses until the next click
     QRect Around;       // the box the ring is drawn around, or null
 };
 

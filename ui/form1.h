@@ -45,7 +45,7 @@ class Form1 : public QWidget {
     // Whether keys are in use, so that the ring shows while the window is
     // active: from the first key that moves the focus or presses, until the
     // next mouse press.
-    bool RingShown() const { return Keys.Shown; }
+    bool KeysInUse() const { return Keys.KeysInUse; }
     // Shows or hides a symbol on every ball, for the rest of the run.
     void ShowSymbols(bool shown);
     bool SymbolsShown() const { return Symbols.Shown; }
@@ -77,6 +77,7 @@ class Form1 : public QWidget {
     QString Answer(int16_t question) const;
 
     qreal ArtRatio = 0;     // the device pixel ratio the pictures are drawn for
+    QPoint GameOffset;      // on Wayland, where the game stands in a larger window
     KeyboardFocus Keys;     // the keyboard focus, as the window shows it
     SymbolSet Symbols;      // the symbols over the balls
     int16_t FirstDigit = 0; // a row typed, 1..9, waiting for its column; 0 for none

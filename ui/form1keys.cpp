@@ -3,6 +3,8 @@
 #include "ui/form1.h"
 
 #include "ui/keys.h"
+#include "ui/platform.h"
+#include "ui/wayland.h"
 
 #include <QDesktopServices>
 #include <QKeyEvent>
@@ -69,24 +71,24 @@ void Form1::Act(const KeyMeaning &k, int16_t first, QKeyEvent *e)
     switch (k.Action) {
     case KeyFocus:
         ShowRing(true);
-        Picture5[k.Target]->setFocus(Qt::OtherFocusReason);
+        Picture5[k.Box]->setFocus(Qt::OtherFocusReason);
         break;
     case KeyPress:
         ShowRing(true);
-        if (k.Target == Smile || Picture5[k.Target]->isVisible())
-            Press(k.Target);
+        if (k.Box == Smile || Picture5[k.Box]->isVisible())
+            Press(k.Box);
         break;
     case KeyDigit:
         if (!first) {
-            FirstDigit = k.Target;
+            FirstDigit = k.Digit;
             //: Said as the first of two digits is typed: the row, before its column.
-            SpeakAccount(this, Reader, tr("Row %1.").arg(k.Target));
+            SpeakAccount(this, Reader, tr("Row %1.").arg(k.Digit));
         } else if (Picture5[0]->isVisible()) {
             ShowRing(true);
-            Picture5[(first - 1) * BoardSize + k.Target - 1]->setFocus(Qt::OtherFocusReason);
+            Picture5[(first - 1) * BoardSize + k.Digit - 1]->setFocus(Qt::OtherFocusReason);
         }
         break;
-    case KeyAsk: SpeakAccount(this, Reader, Answer(k.Target)); break;
+    case KeyAsk: SpeakAccount(this, Reader, Answer(k.Asked)); break;
     case KeySymbols:
         ShowSymbols(!Symbols.Shown);
         SpeakAccount(this, Reader,
@@ -139,7 +141,7 @@ void Form1::FocusIn(Qt::FocusReason reason)
     if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
         ShowRing(true);
     else
-        ShowRing(Keys.Shown && reason != Qt::MouseFocusReason);
+        ShowRing(Keys.KeysInUse && reason != Qt::MouseFocusReason);
 }
 
 // A press anywhere in the window hides the ring; the cells and the smile
@@ -154,7 +156,9 @@ void Form1::mousePressEvent(QMouseEvent *e)
 // Maximised, the window moves the game, and the ring with it.
 void Form1::resizeEvent(QResizeEvent *e)
 {
-    ShowRing(Keys.Shown);
+    if (OnWayland())
+        KeepGameSize(this, GameOffset);
+    ShowRing(Keys.KeysInUse);
     QWidget::resizeEvent(e);
 }
 
@@ -163,7 +167,7 @@ void Form1::resizeEvent(QResizeEvent *e)
 void Form1::changeEvent(QEvent *e)
 {
     if (e->type() == QEvent::ActivationChange) {
-        ShowRing(Keys.Shown);
+        ShowRing(Keys.KeysInUse);
         if (!isActiveWindow())
             FirstDigit = 0; // a digit typed before the player left is stale
     }

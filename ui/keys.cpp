@@ -20,18 +20,18 @@ KeyMeaning MapKey(int key, Qt::KeyboardModifiers modifiers, int16_t focus)
     // Letters and digits as typed: some layouts need Shift for the digits.
     if (mods == Qt::NoModifier || mods == Qt::ShiftModifier) {
         if (key >= Qt::Key_1 && key <= Qt::Key_9)
-            return {KeyDigit, int16_t(key - Qt::Key_0)};
+            return {KeyDigit, focus, 0, int16_t(key - Qt::Key_0)};
         switch (key) {
         case Qt::Key_S: return {KeySymbols, focus};
-        case Qt::Key_R: return {KeyAsk, 1};
-        case Qt::Key_O: return {KeyAsk, 2};
-        case Qt::Key_Y: return {KeyAsk, 3};
-        case Qt::Key_G: return {KeyAsk, 4};
-        case Qt::Key_C: return {KeyAsk, 5};
-        case Qt::Key_M: return {KeyAsk, 6};
-        case Qt::Key_X: return {KeyAsk, AskLines};
-        case Qt::Key_I: return {KeyAsk, AskSummary};
-        case Qt::Key_L: return {KeyAsk, AskLast};
+        case Qt::Key_R: return {KeyAsk, focus, 1};
+        case Qt::Key_O: return {KeyAsk, focus, 2};
+        case Qt::Key_Y: return {KeyAsk, focus, 3};
+        case Qt::Key_G: return {KeyAsk, focus, 4};
+        case Qt::Key_C: return {KeyAsk, focus, 5};
+        case Qt::Key_M: return {KeyAsk, focus, 6};
+        case Qt::Key_X: return {KeyAsk, focus, AskLines};
+        case Qt::Key_I: return {KeyAsk, focus, AskSummary};
+        case Qt::Key_L: return {KeyAsk, focus, AskLast};
         default: break;
         }
     }

@@ -10,12 +10,12 @@
 // What a key asks for. The focus is a cell box 0..80, or Smile.
 enum KeyAction : int16_t {
     KeyNothing,
-    KeyFocus,   // move the focus to the target cell
-    KeyPress,   // press the target, a cell or the smile, as a click would
+    KeyFocus,   // move the focus to the cell in Box
+    KeyPress,   // press Box, a cell or the smile, as a click would
     KeySymbols, // show or hide the symbols on the balls
     KeyManual,  // open the manual
-    KeyAsk,     // ask the question in the target, which changes nothing
-    KeyDigit,   // a row or a column number 1..9, in the target
+    KeyAsk,     // ask the question in Asked, which changes nothing
+    KeyDigit,   // a row or a column number, in Digit
 };
 
 // What a question key asks: a colour 1..ColorCount, where the balls of that
@@ -27,8 +27,10 @@ enum Question : int16_t {
 };
 
 struct KeyMeaning {
-    int16_t Action; // a KeyAction
-    int16_t Target; // the cell or Smile it is for; a question; a digit
+    int16_t Action;    // a KeyAction
+    int16_t Box;       // the cell or Smile to move to or press; else the focus
+    int16_t Asked = 0; // KeyAsk: a colour or a Question
+    int16_t Digit = 0; // KeyDigit: 1..9
 };
 
 // The letters that ask questions or show the symbols: the same in every

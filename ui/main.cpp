@@ -1,4 +1,5 @@
 // Quintet: read the command line, start the window and run until it is closed.
+#include "ui/end.h"
 #include "ui/form1.h"
 #include "ui/identity.h"
 #include "ui/language.h"

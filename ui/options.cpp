@@ -2,9 +2,9 @@
 // the game prints its own answers, as a program without a window yet.
 #include "ui/options.h"
 
+#include "ui/end.h"
 #include "ui/identity.h"
 #include "ui/language.h"
-#include "ui/program.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

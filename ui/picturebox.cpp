@@ -3,6 +3,9 @@
 // a left press and release on itself.
 #include "ui/picturebox.h"
 
+#include "ui/platform.h"
+#include "ui/wayland.h"
+
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,6 +20,13 @@ void PictureBox::SetPixmap(const QPixmap &pixmap)
 {
     Pixmap = pixmap;
     update();
+}
+
+bool PictureBox::event(QEvent *e)
+{
+    if (e->type() == QEvent::ToolTip && !toolTip().isEmpty() && OnWayland())
+        KeepCursorUnderTooltip(this);
+    return QWidget::event(e);
 }
 
 void PictureBox::paintEvent(QPaintEvent *)

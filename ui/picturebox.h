@@ -25,6 +25,7 @@ class PictureBox : public QWidget {
     void focused(Qt::FocusReason reason); // the box took the keyboard focus
 
   protected:
+    bool event(QEvent *e) override; // a tooltip on Wayland
     void paintEvent(QPaintEvent *) override;
     // The form draws the keyboard focus around the box; the box stays as it is.
     void focusInEvent(QFocusEvent *e) override;

@@ -1,8 +1,8 @@
-// The program around its window: a start that fails with Qt's own reason in
-// one line, and an end that does not wait for Qt's teardown.
+// Qt's messages held while the program starts, and said with the reason in
+// one line if the start fails.
 #pragma once
 
-#include "ui/options.h"
+struct Options;
 
 // Called before the application object exists: Qt's messages are held until
 // the start has succeeded. If Qt cannot start (no platform plugin, or one
@@ -14,8 +14,3 @@ void HoldStartMessages(const Options &given);
 // Called once the application object exists: the held messages come out,
 // in order, and Qt's later messages go their usual way.
 void StartSucceeded();
-
-// Ends the program once its window has closed, with the given status, without
-// tearing down Qt: the game keeps nothing between runs, and Qt 6.4's teardown
-// of a Wayland connection can wait for ever.
-[[noreturn]] void EndProgram(int status);

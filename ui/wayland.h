@@ -3,7 +3,12 @@
 
 class QWidget;
 
-// Lets the compositor maximise the window and make it full screen, with the
-// game at its own size in the middle, and keeps the hand over the smile
-// when its tooltip shows.
+class QPoint;
+
+// Lets the compositor maximise the window and make it full screen.
 void FitWaylandWindow(QWidget *window);
+// From the window's resize: the game stays at its own size in the middle of
+// the window, and offset, where it stands, follows it.
+void KeepGameSize(QWidget *window, QPoint &offset);
+// From a widget's tooltip event: its own cursor comes back once the tip shows.
+void KeepCursorUnderTooltip(QWidget *w);

@@ -2,7 +2,14 @@
 // to the X server for those who ask X itself.
 #pragma once
 
-#include "ui/platform.h"
+#include <QtGui/qtguiglobal.h>
+
+// X11 support: only where Qt has xcb and the build found its library.
+#if QT_CONFIG(xcb) && defined(QUINTET_X11)
+#define QUINTET_XCB 1
+#else
+#define QUINTET_XCB 0
+#endif
 
 class QWidget;
 
