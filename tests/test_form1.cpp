@@ -8,12 +8,10 @@
 #include "screen/draw.h"
 #include "ui/focusring.h"
 #include "ui/form1.h"
-#include "ui/keys.h"
 #include "ui/language.h"
 #include "ui/symbols.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QPaintEvent>
 #include <QTest>
@@ -24,12 +22,6 @@
 
 class TestForm1 : public QObject {
     Q_OBJECT
-  public slots:
-    void OpenUrl(const QUrl &url) { Opened = url; }
-
-  private:
-    QUrl Opened;
-
   private slots:
     void initTestCase() { UseLanguage("en"); }
 
@@ -64,215 +56,6 @@ class TestForm1 : public QObject {
             }
         }
         UseLanguage("en");
-    }
-
-    // The question keys are the same letters in every language, and each
-    // asks its own question. Once the game is over, each first says so.
-    void theSameLettersAskTheSameQuestionsInEveryLanguage()
-    {
-        const QList<int> letters(std::begin(LetterKeys), std::end(LetterKeys));
-        QCOMPARE(QSet<int>(letters.begin(), letters.end()).size(), letters.size());
-        for (const char *language : {"en", "de", "es", "fr", "ru"}) {
-            UseLanguage(language);
-            Form1 w;
-            ShowActive(w);
-            SetBoard(w.G, {"123456...", ".........", ".........", ".........", ".........", ".........",
-                           ".........", ".........", "........."});
-            w.Sync();
-            QStringList heard;
-            for (const int key : letters) {
-                QTest::keyClick(&w, Qt::Key(key));
-                heard << w.Reader.Account;
-            }
-            const QStringList expected{BallsOf(w.G, 1),        BallsOf(w.G, 2),   BallsOf(w.G, 3), BallsOf(w.G, 4),
-                                       BallsOf(w.G, 5),        BallsOf(w.G, 6),   LinesThrough(w.G, 0),
-                                       GameSummary(w.G),       w.LastAccount,     heard.last()};
-            QCOMPARE(heard, expected);
-            // L repeats what the game's start said, not the questions' answers.
-            QVERIFY(heard[8].startsWith(QCoreApplication::translate("Account", "New game.")));
-            QVERIFY(w.SymbolsShown());
-            heard.removeDuplicates();
-            QCOMPARE(heard.size(), letters.size());
-        }
-        UseLanguage("en");
-        Form1 w;
-        ShowActive(w);
-        QStringList full;
-        for (int y = 1; y <= 9; y++) {
-            full << QString();
-            for (int x = 1; x <= 9; x++)
-                full.last() += y == 1 && x <= 3 ? QLatin1Char('.') : QLatin1Char('0' + (x + 2 * y) % 6 + 1);
-        }
-        SetBoard(w.G, full);
-        w.Sync();
-        w.Press(9);
-        w.Press(0);
-        QVERIFY(w.G.View.EndVisible[Label3]);
-        for (const Qt::Key key : {Qt::Key_R, Qt::Key_X, Qt::Key_I}) {
-            QTest::keyClick(&w, key);
-            QCOMPARE(w.Reader.Account, QStringLiteral("The game is over. Score 0."));
-        }
-        QTest::keyClick(&w, Qt::Key_L);
-        QVERIFY2(w.Reader.Account.startsWith(QStringLiteral("The game is over. Score 0. ")), qPrintable(w.Reader.Account));
-    }
-
-    void keysMapAsTheKeyboardSchemeSays_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("mods");
-        QTest::addColumn<int>("focus");
-        QTest::addColumn<int>("action");
-        QTest::addColumn<int>("target");
-        const int none = Qt::NoModifier, ctrl = Qt::ControlModifier, pad = Qt::KeypadModifier;
-        struct Row {
-            const char *name;
-            int key, mods, focus, action, target;
-        };
-        const Row rows[] = {
-            {"right", Qt::Key_Right, none, 40, KeyFocus, 41},
-            {"left", Qt::Key_Left, none, 40, KeyFocus, 39},
-            {"up", Qt::Key_Up, none, 40, KeyFocus, 31},
-            {"down", Qt::Key_Down, none, 40, KeyFocus, 49},
-            {"keypad left", Qt::Key_Left, pad, 40, KeyFocus, 39},
-            {"right at the edge", Qt::Key_Right, none, 8, KeyFocus, 8},
-            {"left at the edge", Qt::Key_Left, none, 9, KeyFocus, 9},
-            {"up at the top", Qt::Key_Up, none, 4, KeyFocus, 4},
-            {"down at the bottom", Qt::Key_Down, none, 76, KeyFocus, 76},
-            {"home", Qt::Key_Home, none, 40, KeyFocus, 36},
-            {"end", Qt::Key_End, none, 40, KeyFocus, 44},
-            {"ctrl+home", Qt::Key_Home, ctrl, 40, KeyFocus, 0},
-            {"ctrl+end", Qt::Key_End, ctrl, 40, KeyFocus, 80},
-            {"space", Qt::Key_Space, none, 40, KeyPress, 40},
-            {"return", Qt::Key_Return, none, 0, KeyPress, 0},
-            {"keypad enter", Qt::Key_Enter, pad, 80, KeyPress, 80},
-            {"space on the smile", Qt::Key_Space, none, Smile, KeyPress, Smile},
-            {"ctrl+n on a cell", Qt::Key_N, ctrl, 40, KeyPress, Smile},
-            {"ctrl+n on the smile", Qt::Key_N, ctrl, Smile, KeyPress, Smile},
-            {"an arrow on the smile", Qt::Key_Down, none, Smile, KeyNothing, Smile},
-            {"end on the smile", Qt::Key_End, ctrl, Smile, KeyNothing, Smile},
-            {"shift+right", Qt::Key_Right, Qt::ShiftModifier, 40, KeyNothing, 40},
-            {"ctrl+right", Qt::Key_Right, ctrl, 40, KeyNothing, 40},
-            {"alt+home", Qt::Key_Home, Qt::AltModifier, 40, KeyNothing, 40},
-            {"ctrl+space", Qt::Key_Space, ctrl, 40, KeyNothing, 40},
-            {"shift+ctrl+n", Qt::Key_N, ctrl | Qt::ShiftModifier, 40, KeyNothing, 40},
-            {"n", Qt::Key_N, none, 40, KeyNothing, 40},
-            {"escape", Qt::Key_Escape, none, 40, KeyNothing, 40},
-            {"r on the smile", Qt::Key_R, none, Smile, KeyAsk, 1},
-            {"shift+m", Qt::Key_M, Qt::ShiftModifier, 40, KeyAsk, 6},
-            {"ctrl+r", Qt::Key_R, ctrl, 40, KeyNothing, 40},
-            {"x", Qt::Key_X, none, 40, KeyAsk, AskLines},
-            {"l", Qt::Key_L, none, Smile, KeyAsk, AskLast},
-            {"3", Qt::Key_3, none, 40, KeyDigit, 3},
-            {"shift+9, as some layouts type it", Qt::Key_9, Qt::ShiftModifier, 40, KeyDigit, 9},
-            {"keypad 1", Qt::Key_1, pad, Smile, KeyDigit, 1},
-            {"0", Qt::Key_0, none, 40, KeyNothing, 40},
-            {"s", Qt::Key_S, none, Smile, KeySymbols, Smile},
-            {"f1", Qt::Key_F1, none, 40, KeyManual, 40},
-        };
-        for (const Row &r : rows)
-            QTest::newRow(r.name) << r.key << r.mods << r.focus << r.action << r.target;
-    }
-
-    void keysMapAsTheKeyboardSchemeSays()
-    {
-        QFETCH(int, key);
-        QFETCH(int, mods);
-        QFETCH(int, focus);
-        const KeyMeaning k = MapKey(key, Qt::KeyboardModifiers(mods), int16_t(focus));
-        QTEST(int(k.Action), "action");
-        QTEST(int(k.Action == KeyAsk ? k.Asked : k.Action == KeyDigit ? k.Digit : k.Box), "target");
-    }
-
-    // Two windows, one played by clicks and one by keys, stay the same in
-    // every variable, random draw and picture.
-    void keysPressAsClicksDo()
-    {
-        Form1 clicked, keyed;
-        ShowActive(keyed);
-        FixClock(clicked.G, 700.5f);
-        FixClock(keyed.G, 700.5f);
-        QTest::mouseClick(clicked.Picture1, Qt::LeftButton);
-        QTest::keyClick(&keyed, Qt::Key_N, Qt::ControlModifier);
-        const Qt::Key presses[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
-        Random pick{};
-        Reseed(pick, 5.0f);
-        for (int turn = 0; turn < 40 && clicked.G.State.IsGameOver == 0; turn++) {
-            int16_t from, to;
-            QVERIFY(FindGoodMove(clicked.G.State, from, to));
-            if (NextRandom(pick) < 0.3f) // now and then a refused or odd press
-                to = static_cast<int16_t>(NextRandom(pick) * 81);
-            for (int16_t box : {from, to}) {
-                QTest::mouseClick(clicked.Picture5[box], Qt::LeftButton);
-                PressByKeys(keyed, box, presses[(turn + box) % 3]);
-                clicked.Tick();
-                keyed.Tick();
-            }
-            QVERIFY(std::memcmp(&clicked.G.State, &keyed.G.State, sizeof(GameState)) == 0);
-            QCOMPARE(keyed.G.Rnd.Drawn, clicked.G.Rnd.Drawn);
-            for (int16_t i = 0; i < BoxCount; i++)
-                QVERIFY(keyed.G.View.Boxes[i].Image == clicked.G.View.Boxes[i].Image);
-            QCOMPARE(keyed.Label2->text(), clicked.Label2->text());
-        }
-        QVERIFY(clicked.G.State.Score > 0);
-    }
-
-    // Questions and digits change nothing in the game; two digits go to a
-    // row and column, and a first digit followed by another key is dropped.
-    // A held Space or Ctrl+N acts once, on its first press.
-    void questionsAndDigitsChangeNothingAndAHeldKeyActsOnce()
-    {
-        Form1 w;
-        ShowActive(w);
-        QTest::keyClick(&w, Qt::Key_L); // the first game is told as a new game
-        QVERIFY2(w.Reader.Account.startsWith(QStringLiteral("New game. New balls: ")), qPrintable(w.Reader.Account));
-        SetBoard(w.G, {"1........", ".........", ".........", ".........", ".........", ".........", ".........",
-                       ".........", "........."});
-        w.Sync();
-        GameState kept = w.G.State;
-        const uint32_t drawn = w.G.Rnd.Drawn;
-        QTest::keyClicks(&w, QStringLiteral("37"));
-        QCOMPARE(w.Focused(), int16_t(2 * 9 + 6));
-        QVERIFY(w.KeysInUse());
-        QTest::keyClick(&w, Qt::Key_R);
-        QCOMPARE(w.Reader.Account, QStringLiteral("Red ball: row 1, column 1."));
-        QTest::keyClick(&w, Qt::Key_X);
-        QCOMPARE(w.Reader.Account, LinesThrough(w.G, 2 * 9 + 6));
-        QTest::keyClick(&w, Qt::Key_5);
-        QTest::keyClick(w.focusWidget(), Qt::Key_Left); // the 5 is dropped, the arrow moves
-        QTest::keyClick(&w, Qt::Key_2);
-        QCOMPARE(w.Focused(), int16_t(2 * 9 + 5));
-        QTest::keyClick(&w, Qt::Key_Shift);
-        QTest::keyClick(&w, Qt::Key_1, Qt::ShiftModifier); // 2 then 1, with Shift between
-        QCOMPARE(w.Focused(), int16_t(9));
-        QTest::keyClick(&w, Qt::Key_I);
-        QCOMPARE(w.Reader.Account, GameSummary(w.G));
-        QVERIFY(std::memcmp(&kept, &w.G.State, sizeof(GameState)) == 0);
-        QCOMPARE(w.G.Rnd.Drawn, drawn);
-
-        // Pick up the ball and move it; a held Space repeats on the moved
-        // ball, which stays where it went, not picked up.
-        auto space = [&w](bool repeat) {
-            QKeyEvent e(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
-            QApplication::sendEvent(w.focusWidget(), &e);
-        };
-        QTest::keyClick(&w, Qt::Key_1);
-        QTest::keyClick(&w, Qt::Key_1);
-        space(false);
-        QCOMPARE(w.G.State.Selected, int16_t(-1));
-        QTest::keyClick(w.focusWidget(), Qt::Key_Right);
-        space(false);
-        QCOMPARE(w.G.State.Selected, int16_t(0));
-        QCOMPARE(w.G.State.Board(2, 1), int16_t(1));
-        space(true);
-        QCOMPARE(w.G.State.Selected, int16_t(0));
-        // With no reader to hear them, presses are not told, and L has
-        // nothing older to repeat.
-        QTest::keyClick(&w, Qt::Key_L);
-        QCOMPARE(w.Reader.Account, QStringLiteral("Nothing to repeat."));
-        kept = w.G.State;
-        QKeyEvent held(QEvent::KeyPress, Qt::Key_N, Qt::ControlModifier, QString(), true);
-        QApplication::sendEvent(&w, &held);
-        QVERIFY(std::memcmp(&kept, &w.G.State, sizeof(GameState)) == 0);
     }
 
     // A click puts the keyboard focus on its cell or the smile and hides the
@@ -402,41 +185,6 @@ class TestForm1 : public QObject {
             if (object == &w)
                 repainted += rect;
         QCOMPARE(repainted.intersected(FocusRing(w.Picture5[0]->geometry())), FocusRing(w.Picture5[0]->geometry()));
-    }
-
-    // A first digit waits for its column, and a reader hears the row; a
-    // click, a new game or leaving the window drops it.
-    void aFirstDigitIsDroppedByAClickANewGameOrLeaving()
-    {
-        Form1 w;
-        ShowActive(w);
-        QTest::keyClick(&w, Qt::Key_3);
-        QCOMPARE(w.Reader.Account, QStringLiteral("Row 3."));
-        QTest::mouseClick(w.Picture5[80], Qt::LeftButton);
-        QTest::keyClick(&w, Qt::Key_7);
-        QCOMPARE(w.Focused(), int16_t(80));
-        w.Press(Smile); // a new game, as a reader's press action starts one
-        QTest::keyClick(&w, Qt::Key_4);
-        QCOMPARE(w.Focused(), int16_t(80));
-        QWidget other;
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
-        ShowActive(w);
-        QTest::keyClick(&w, Qt::Key_1);
-        QTest::keyClick(&w, Qt::Key_2);
-        QCOMPARE(w.Focused(), int16_t(1));
-    }
-
-    // F1 asks the desktop for the manual page, from anywhere in the window.
-    void f1OpensTheManual()
-    {
-        Form1 w;
-        ShowActive(w);
-        QDesktopServices::setUrlHandler(QStringLiteral("man"), this, "OpenUrl");
-        QTest::keyClick(w.Picture1, Qt::Key_F1);
-        QDesktopServices::unsetUrlHandler(QStringLiteral("man"));
-        QCOMPARE(Opened, QUrl(QStringLiteral("man:quintet")));
     }
 
     void controlsStandAtTheirPlaces()
