@@ -9,7 +9,9 @@
 #include "ui/form1.h"
 #include "ui/keys.h"
 
+#include <QApplication>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QDir>
 #include <QTest>
 
@@ -22,6 +24,21 @@ class TestKeys : public QObject {
 
   private:
     QUrl Opened;
+
+    // A board with one red ball, top left.
+    static void OneRedBall(Form1 &w)
+    {
+        SetBoard(w.G, {"1........", ".........", ".........", ".........", ".........", ".........", ".........",
+                       ".........", "........."});
+        w.Sync();
+    }
+
+    // Space on the focused box, or its auto-repeat.
+    static void Space(Form1 &w, bool repeat)
+    {
+        QKeyEvent e(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
+        QApplication::sendEvent(w.focusWidget(), &e);
+    }
 
   private slots:
     void initTestCase() { UseLanguage("en"); }
@@ -176,27 +193,49 @@ class TestKeys : public QObject {
         QVERIFY(clicked.G.State.Score > 0);
     }
 
-    // Questions and digits change nothing in the game; two digits go to a
-    // row and column, and a first digit followed by another key is dropped.
-    // A held Space or Ctrl+N acts once, on its first press.
-    void questionsAndDigitsChangeNothingAndAHeldKeyActsOnce()
+    // The first game is told as a new game, for L before any press.
+    void theFirstGameIsToldAsANewGame()
     {
         Form1 w;
         ShowActive(w);
-        QTest::keyClick(&w, Qt::Key_L); // the first game is told as a new game
+        QTest::keyClick(&w, Qt::Key_L);
         QVERIFY2(w.Reader.Account.startsWith(QStringLiteral("New game. New balls: ")), qPrintable(w.Reader.Account));
-        SetBoard(w.G, {"1........", ".........", ".........", ".........", ".........", ".........", ".........",
-                       ".........", "........."});
-        w.Sync();
-        GameState kept = w.G.State;
-        const uint32_t drawn = w.G.Rnd.Drawn;
+    }
+
+    // Two digits go to a row and column, and show the ring.
+    void twoDigitsGoToTheirRowAndColumn()
+    {
+        Form1 w;
+        ShowActive(w);
+        OneRedBall(w);
         QTest::keyClicks(&w, QStringLiteral("37"));
         QCOMPARE(w.Focused(), int16_t(2 * 9 + 6));
         QVERIFY(w.KeysInUse());
+    }
+
+    // R, X and I answer about the board and the focused cell.
+    void theQuestionKeysAnswerFromTheBoard()
+    {
+        Form1 w;
+        ShowActive(w);
+        OneRedBall(w);
+        QTest::keyClicks(&w, QStringLiteral("37"));
         QTest::keyClick(&w, Qt::Key_R);
         QCOMPARE(w.Reader.Account, QStringLiteral("Red ball: row 1, column 1."));
         QTest::keyClick(&w, Qt::Key_X);
         QCOMPARE(w.Reader.Account, LinesThrough(w.G, 2 * 9 + 6));
+        QTest::keyClick(&w, Qt::Key_I);
+        QCOMPARE(w.Reader.Account, GameSummary(w.G));
+    }
+
+    // A first digit followed by another key is dropped, and the key acts;
+    // a modifier alone between two digits drops nothing.
+    void aFirstDigitIsDroppedByAnotherKeyButNotByAModifier()
+    {
+        Form1 w;
+        ShowActive(w);
+        OneRedBall(w);
+        QTest::keyClicks(&w, QStringLiteral("37"));
         QTest::keyClick(&w, Qt::Key_5);
         QTest::keyClick(w.focusWidget(), Qt::Key_Left); // the 5 is dropped, the arrow moves
         QTest::keyClick(&w, Qt::Key_2);
@@ -204,32 +243,70 @@ class TestKeys : public QObject {
         QTest::keyClick(&w, Qt::Key_Shift);
         QTest::keyClick(&w, Qt::Key_1, Qt::ShiftModifier); // 2 then 1, with Shift between
         QCOMPARE(w.Focused(), int16_t(9));
+    }
+
+    // Questions, digits and arrows change nothing in the game, not even a
+    // random draw.
+    void questionsAndDigitsChangeNothingInTheGame()
+    {
+        Form1 w;
+        ShowActive(w);
+        OneRedBall(w);
+        const GameState kept = w.G.State;
+        const uint32_t drawn = w.G.Rnd.Drawn;
+        QTest::keyClicks(&w, QStringLiteral("37"));
+        QTest::keyClick(&w, Qt::Key_R);
+        QTest::keyClick(&w, Qt::Key_X);
+        QTest::keyClick(&w, Qt::Key_5);
+        QTest::keyClick(w.focusWidget(), Qt::Key_Left);
+        QTest::keyClick(&w, Qt::Key_2);
+        QTest::keyClick(&w, Qt::Key_Shift);
+        QTest::keyClick(&w, Qt::Key_1, Qt::ShiftModifier);
         QTest::keyClick(&w, Qt::Key_I);
-        QCOMPARE(w.Reader.Account, GameSummary(w.G));
         QVERIFY(std::memcmp(&kept, &w.G.State, sizeof(GameState)) == 0);
         QCOMPARE(w.G.Rnd.Drawn, drawn);
+    }
 
-        // Pick up the ball and move it; a held Space repeats on the moved
-        // ball, which stays where it went, not picked up.
-        auto space = [&w](bool repeat) {
-            QKeyEvent e(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
-            QApplication::sendEvent(w.focusWidget(), &e);
-        };
+    // Pick up the ball and move it; a held Space repeats on the moved ball,
+    // which stays where it went, not picked up.
+    void aHeldSpaceActsOnce()
+    {
+        Form1 w;
+        ShowActive(w);
+        OneRedBall(w);
         QTest::keyClick(&w, Qt::Key_1);
         QTest::keyClick(&w, Qt::Key_1);
-        space(false);
+        Space(w, false);
         QCOMPARE(w.G.State.Selected, int16_t(-1));
         QTest::keyClick(w.focusWidget(), Qt::Key_Right);
-        space(false);
+        Space(w, false);
         QCOMPARE(w.G.State.Selected, int16_t(0));
         QCOMPARE(w.G.State.Board(2, 1), int16_t(1));
-        space(true);
+        Space(w, true);
         QCOMPARE(w.G.State.Selected, int16_t(0));
-        // With no reader to hear them, presses are not told, and L has
-        // nothing older to repeat.
+    }
+
+    // With no reader to hear them, presses are not told, and L has nothing
+    // older to repeat.
+    void withoutAReaderLHasNothingToRepeatAfterAPress()
+    {
+        Form1 w;
+        ShowActive(w);
+        OneRedBall(w);
+        QTest::keyClick(&w, Qt::Key_1);
+        QTest::keyClick(&w, Qt::Key_1);
+        Space(w, false);
         QTest::keyClick(&w, Qt::Key_L);
         QCOMPARE(w.Reader.Account, QStringLiteral("Nothing to repeat."));
-        kept = w.G.State;
+    }
+
+    // A held Ctrl+N starts no new game.
+    void aHeldCtrlNActsOnce()
+    {
+        Form1 w;
+        ShowActive(w);
+        OneRedBall(w);
+        const GameState kept = w.G.State;
         QKeyEvent held(QEvent::KeyPress, Qt::Key_N, Qt::ControlModifier, QString(), true);
         QApplication::sendEvent(&w, &held);
         QVERIFY(std::memcmp(&kept, &w.G.State, sizeof(GameState)) == 0);
