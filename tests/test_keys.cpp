@@ -93,71 +93,119 @@ class TestKeys : public QObject {
         QVERIFY2(w.Reader.Account.startsWith(QStringLiteral("The game is over. Score 0. ")), qPrintable(w.Reader.Account));
     }
 
-    void keysMapAsTheKeyboardSchemeSays_data()
+    // Each key from a box, as a player meets it: where the focus goes, what
+    // it presses, or what a reader hears. "focus N": the focus is on box N;
+    // "pick up N": the ball of box N is picked up; "new game": the smile is
+    // pressed; "hear T": a reader hears T ("hear T..." when T starts it);
+    // "manual": the manual is asked for; "nothing": the focus stays, and the
+    // game, what is heard and the symbols are as they were. The board holds
+    // a red ball in box 0, an orange one in 40 and a yellow one in 80.
+    void eachKeyDoesWhatThePlayerExpects_data()
     {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("mods");
         QTest::addColumn<int>("focus");
-        QTest::addColumn<int>("action");
-        QTest::addColumn<int>("target");
+        QTest::addColumn<QString>("then");
         const int none = Qt::NoModifier, ctrl = Qt::ControlModifier, pad = Qt::KeypadModifier;
+        const char *const lines40 = "hear Row 5: 4 empty, 1 orange, 4 empty. Column 5: 4 empty, 1 orange, 4 empty. "
+                                    "Down from row 1, column 1: 1 red, 3 empty, 1 orange, 3 empty, 1 yellow. "
+                                    "Up from row 9, column 1: 4 empty, 1 orange, 4 empty.";
         struct Row {
             const char *name;
-            int key, mods, focus, action, target;
+            int key, mods, focus;
+            const char *then;
         };
         const Row rows[] = {
-            {"right", Qt::Key_Right, none, 40, KeyFocus, 41},
-            {"left", Qt::Key_Left, none, 40, KeyFocus, 39},
-            {"up", Qt::Key_Up, none, 40, KeyFocus, 31},
-            {"down", Qt::Key_Down, none, 40, KeyFocus, 49},
-            {"keypad left", Qt::Key_Left, pad, 40, KeyFocus, 39},
-            {"right at the edge", Qt::Key_Right, none, 8, KeyFocus, 8},
-            {"left at the edge", Qt::Key_Left, none, 9, KeyFocus, 9},
-            {"up at the top", Qt::Key_Up, none, 4, KeyFocus, 4},
-            {"down at the bottom", Qt::Key_Down, none, 76, KeyFocus, 76},
-            {"home", Qt::Key_Home, none, 40, KeyFocus, 36},
-            {"end", Qt::Key_End, none, 40, KeyFocus, 44},
-            {"ctrl+home", Qt::Key_Home, ctrl, 40, KeyFocus, 0},
-            {"ctrl+end", Qt::Key_End, ctrl, 40, KeyFocus, 80},
-            {"space", Qt::Key_Space, none, 40, KeyPress, 40},
-            {"return", Qt::Key_Return, none, 0, KeyPress, 0},
-            {"keypad enter", Qt::Key_Enter, pad, 80, KeyPress, 80},
-            {"space on the smile", Qt::Key_Space, none, Smile, KeyPress, Smile},
-            {"ctrl+n on a cell", Qt::Key_N, ctrl, 40, KeyPress, Smile},
-            {"ctrl+n on the smile", Qt::Key_N, ctrl, Smile, KeyPress, Smile},
-            {"an arrow on the smile", Qt::Key_Down, none, Smile, KeyNothing, Smile},
-            {"end on the smile", Qt::Key_End, ctrl, Smile, KeyNothing, Smile},
-            {"shift+right", Qt::Key_Right, Qt::ShiftModifier, 40, KeyNothing, 40},
-            {"ctrl+right", Qt::Key_Right, ctrl, 40, KeyNothing, 40},
-            {"alt+home", Qt::Key_Home, Qt::AltModifier, 40, KeyNothing, 40},
-            {"ctrl+space", Qt::Key_Space, ctrl, 40, KeyNothing, 40},
-            {"shift+ctrl+n", Qt::Key_N, ctrl | Qt::ShiftModifier, 40, KeyNothing, 40},
-            {"n", Qt::Key_N, none, 40, KeyNothing, 40},
-            {"escape", Qt::Key_Escape, none, 40, KeyNothing, 40},
-            {"r on the smile", Qt::Key_R, none, Smile, KeyAsk, 1},
-            {"shift+m", Qt::Key_M, Qt::ShiftModifier, 40, KeyAsk, 6},
-            {"ctrl+r", Qt::Key_R, ctrl, 40, KeyNothing, 40},
-            {"x", Qt::Key_X, none, 40, KeyAsk, AskLines},
-            {"l", Qt::Key_L, none, Smile, KeyAsk, AskLast},
-            {"3", Qt::Key_3, none, 40, KeyDigit, 3},
-            {"shift+9, as some layouts type it", Qt::Key_9, Qt::ShiftModifier, 40, KeyDigit, 9},
-            {"keypad 1", Qt::Key_1, pad, Smile, KeyDigit, 1},
-            {"0", Qt::Key_0, none, 40, KeyNothing, 40},
-            {"s", Qt::Key_S, none, Smile, KeySymbols, Smile},
-            {"f1", Qt::Key_F1, none, 40, KeyManual, 40},
+            {"right", Qt::Key_Right, none, 40, "focus 41"},
+            {"left", Qt::Key_Left, none, 40, "focus 39"},
+            {"up", Qt::Key_Up, none, 40, "focus 31"},
+            {"down", Qt::Key_Down, none, 40, "focus 49"},
+            {"keypad left", Qt::Key_Left, pad, 40, "focus 39"},
+            {"right at the edge", Qt::Key_Right, none, 8, "focus 8"},
+            {"left at the edge", Qt::Key_Left, none, 9, "focus 9"},
+            {"up at the top", Qt::Key_Up, none, 4, "focus 4"},
+            {"down at the bottom", Qt::Key_Down, none, 76, "focus 76"},
+            {"home", Qt::Key_Home, none, 40, "focus 36"},
+            {"end", Qt::Key_End, none, 40, "focus 44"},
+            {"ctrl+home", Qt::Key_Home, ctrl, 40, "focus 0"},
+            {"ctrl+end", Qt::Key_End, ctrl, 40, "focus 80"},
+            {"space", Qt::Key_Space, none, 40, "pick up 40"},
+            {"return", Qt::Key_Return, none, 0, "pick up 0"},
+            {"keypad enter", Qt::Key_Enter, pad, 80, "pick up 80"},
+            {"space on the smile", Qt::Key_Space, none, Smile, "new game"},
+            {"ctrl+n on a cell", Qt::Key_N, ctrl, 40, "new game"},
+            {"ctrl+n on the smile", Qt::Key_N, ctrl, Smile, "new game"},
+            {"an arrow on the smile", Qt::Key_Down, none, Smile, "nothing"},
+            {"end on the smile", Qt::Key_End, ctrl, Smile, "nothing"},
+            {"shift+right", Qt::Key_Right, Qt::ShiftModifier, 40, "nothing"},
+            {"ctrl+right", Qt::Key_Right, ctrl, 40, "nothing"},
+            {"alt+home", Qt::Key_Home, Qt::AltModifier, 40, "nothing"},
+            {"ctrl+space", Qt::Key_Space, ctrl, 40, "nothing"},
+            {"shift+ctrl+n", Qt::Key_N, ctrl | Qt::ShiftModifier, 40, "nothing"},
+            {"n", Qt::Key_N, none, 40, "nothing"},
+            {"escape", Qt::Key_Escape, none, 40, "nothing"},
+            {"r on the smile", Qt::Key_R, none, Smile, "hear Red ball: row 1, column 1."},
+            {"shift+m", Qt::Key_M, Qt::ShiftModifier, 40, "hear No magenta balls."},
+            {"ctrl+r", Qt::Key_R, ctrl, 40, "nothing"},
+            {"x", Qt::Key_X, none, 40, lines40},
+            {"l", Qt::Key_L, none, Smile, "hear New game. ..."},
+            {"3", Qt::Key_3, none, 40, "hear Row 3."},
+            {"shift+9, as some layouts type it", Qt::Key_9, Qt::ShiftModifier, 40, "hear Row 9."},
+            {"keypad 1", Qt::Key_1, pad, Smile, "hear Row 1."},
+            {"0", Qt::Key_0, none, 40, "nothing"},
+            {"s", Qt::Key_S, none, Smile, "hear Symbols shown."},
+            {"f1", Qt::Key_F1, none, 40, "manual"},
         };
         for (const Row &r : rows)
-            QTest::newRow(r.name) << r.key << r.mods << r.focus << r.action << r.target;
+            QTest::newRow(r.name) << r.key << r.mods << r.focus << QString::fromUtf8(r.then);
     }
 
-    void keysMapAsTheKeyboardSchemeSays()
+    void eachKeyDoesWhatThePlayerExpects()
     {
         QFETCH(int, key);
         QFETCH(int, mods);
         QFETCH(int, focus);
-        const KeyMeaning k = MapKey(key, Qt::KeyboardModifiers(mods), int16_t(focus));
-        QTEST(int(k.Action), "action");
-        QTEST(int(k.Action == KeyAsk ? k.Asked : k.Action == KeyDigit ? k.Digit : k.Box), "target");
+        QFETCH(QString, then);
+        Form1 w;
+        ShowActive(w);
+        SetBoard(w.G, {"1........", ".........", ".........", ".........", "....2....", ".........", ".........",
+                       ".........", "........3"});
+        w.Sync();
+        (focus == Smile ? static_cast<QWidget *>(w.Picture1) : w.Picture5[focus])->setFocus(Qt::OtherFocusReason);
+        QCOMPARE(w.Focused(), int16_t(focus));
+        const GameState kept = w.G.State;
+        const QString heard = w.Reader.Account;
+        Opened.clear();
+        QDesktopServices::setUrlHandler(QStringLiteral("man"), this, "OpenUrl");
+        QTest::keyClick(w.focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(mods));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("man"));
+
+        const QString word = then.section(QLatin1Char(' '), 0, 0);
+        const QString rest = then.section(QLatin1Char(' '), 1);
+        if (then.startsWith(QStringLiteral("focus "))) {
+            QCOMPARE(w.Focused(), int16_t(rest.toInt()));
+        } else if (then.startsWith(QStringLiteral("pick up "))) {
+            const int16_t box = int16_t(then.section(QLatin1Char(' '), 2).toInt());
+            QCOMPARE(w.G.State.Selected, int16_t(-1));
+            QCOMPARE(CellIndex(w.G.State.SelX, w.G.State.SelY), box);
+        } else if (then == QStringLiteral("new game")) {
+            QCOMPARE(CountBalls(w.G), int16_t(3));
+            QCOMPARE(w.G.Rnd.Drawn, uint64_t(9));
+        } else if (word == QStringLiteral("hear")) {
+            if (rest.endsWith(QStringLiteral(" ...")))
+                QVERIFY2(w.Reader.Account.startsWith(rest.chopped(3)), qPrintable(w.Reader.Account));
+            else
+                QCOMPARE(w.Reader.Account, rest);
+        } else if (then == QStringLiteral("manual")) {
+            QCOMPARE(Opened, QUrl(QStringLiteral("man:quintet")));
+        } else {
+            QCOMPARE(then, QStringLiteral("nothing"));
+            QCOMPARE(w.Focused(), int16_t(focus));
+            QVERIFY(std::memcmp(&kept, &w.G.State, sizeof(GameState)) == 0);
+            QCOMPARE(w.Reader.Account, heard);
+            QVERIFY(!w.SymbolsShown());
+            QVERIFY(Opened.isEmpty());
+        }
     }
 
     // Two windows, one played by clicks and one by keys, stay the same in
