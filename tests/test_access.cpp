@@ -207,34 +207,6 @@ class TestAccess : public QObject {
         }
     }
 
-    // The answers to the question keys, word for word, on one board: a
-    // corner's one-cell diagonal, a colour with no ball, a full row.
-    void questionsAreAnsweredFromTheBoard()
-    {
-        Game g;
-        InitTestGame(g);
-        Form_Load(g);
-        SetBoard(g, {"........1", ".........", "..11.....", ".........", ".........", ".........", "3........",
-                     ".........", "123451234"});
-        SetLabel1(g.View, QStringLiteral("12"));
-        const int16_t next[4] = {0, 1, 2, 3};
-        std::copy(next, next + 4, g.State.NextColor);
-        QCOMPARE(BallsOf(g, 1), QStringLiteral("Red balls: row 1, column 9; row 3, column 3; row 3, column 4; "
-                                               "row 9, column 1; row 9, column 6."));
-        QCOMPARE(BallsOf(g, 6), QStringLiteral("No magenta balls."));
-        QCOMPARE(LinesThrough(g, CellIndex(5, 3)),
-                 QStringLiteral("Row 3: 2 empty, 2 red, 5 empty. Column 5: 8 empty, 1 cyan. Down from row 1, column "
-                                "3: 7 empty. Up from row 7, column 1: 1 yellow, 6 empty."));
-        QCOMPARE(LinesThrough(g, CellIndex(9, 1)),
-                 QStringLiteral("Row 1: 8 empty, 1 red. Column 9: 1 red, 7 empty, 1 green. Down from row 1, column "
-                                "9: 1 red. Up from row 9, column 1: 1 red, 7 empty, 1 red."));
-        QCOMPARE(LinesThrough(g, CellIndex(5, 9)),
-                 QStringLiteral("Row 9: 1 red, 1 orange, 1 yellow, 1 green, 1 cyan, 1 red, 1 orange, 1 yellow, 1 "
-                                "green. Column 5: 8 empty, 1 cyan. Down from row 5, column 1: 4 empty, 1 cyan. Up "
-                                "from row 9, column 5: 1 cyan, 4 empty."));
-        QCOMPARE(GameSummary(g), QStringLiteral("Score 12. 68 free cells. Next: red, orange, yellow."));
-    }
-
     void theMessageLabelReadsItsText()
     {
         Form1 w;
