@@ -8,6 +8,7 @@
 #include "screen/draw.h"
 #include "ui/focusring.h"
 #include "ui/form1.h"
+#include "ui/gamesize.h"
 #include "ui/language.h"
 #include "ui/symbols.h"
 

@@ -5,6 +5,7 @@
 #include "helpers.h"
 
 #include "ui/form1.h"
+#include "ui/gamesize.h"
 
 #include "ui/art.h"
 #include "screen/draw.h"

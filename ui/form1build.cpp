@@ -4,6 +4,7 @@
 #include "ui/form1.h"
 
 #include "game/newgame.h"
+#include "ui/gamesize.h"
 #include "ui/identity.h"
 
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 // the middle of the window's navy surround.
 #include "ui/wayland.h"
 
-#include "screen/screen.h"
+#include "ui/gamesize.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -4,6 +4,8 @@
 // else.
 #include "ui/x11.h"
 
+#include "ui/x11connection.h"
+
 #if QUINTET_XCB
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
@@ -61,12 +63,6 @@ class DestroyWatch : public QObject, public QAbstractNativeEventFilter {
 };
 
 } // namespace
-
-xcb_connection_t *X11Connection()
-{
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 && QGuiApplication::platformName() == QLatin1String("xcb") ? x11->connection() : nullptr;
-}
 
 void FitX11Window(QWidget *window)
 {

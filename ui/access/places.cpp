@@ -3,7 +3,7 @@
 #include "ui/access/places.h"
 
 #include "ui/platform.h"
-#include "ui/x11.h"
+#include "ui/x11connection.h"
 
 #include <QGuiApplication>
 #include <QScreen>
