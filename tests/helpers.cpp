@@ -263,3 +263,14 @@ int RingPixels(const QImage &plain, const QImage &keyed, const QRect &box, int w
             }
     return changed;
 }
+
+QStringList FullBoard()
+{
+    QStringList full;
+    for (int y = 1; y <= 9; y++) {
+        full << QString();
+        for (int x = 1; x <= 9; x++)
+            full.last() += y == 1 && x <= 3 ? QLatin1Char('.') : QLatin1Char('0' + (x + 2 * y) % 6 + 1);
+    }
+    return full;
+}

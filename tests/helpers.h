@@ -16,6 +16,9 @@ void FixClock(Game &g, float timeOfDay);
 void SetBoard(Game &g, std::initializer_list<const char *> rows);
 void SetBoard(Game &g, const QStringList &rows);
 QString BoardRows(const Game &g);
+// A board with no line anywhere (each row, column and diagonal changes
+// colour at every step) and three free cells at the top left.
+QStringList FullBoard();
 
 // Pictures of a box.
 bool ShowsBall(const Screen &s, int16_t box, int16_t color);

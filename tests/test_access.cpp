@@ -51,19 +51,6 @@ class TestAccess : public QObject {
         InstallLanguage();
     }
 
-    // A board with no line anywhere (each row, column and diagonal changes
-    // colour at every step) and three free cells at the top left.
-    static QStringList FullBoard()
-    {
-        QStringList full;
-        for (int y = 1; y <= 9; y++) {
-            full << QString();
-            for (int x = 1; x <= 9; x++)
-                full.last() += y == 1 && x <= 3 ? QLatin1Char('.') : QLatin1Char('0' + (x + 2 * y) % 6 + 1);
-        }
-        return full;
-    }
-
   private slots:
     void initTestCase() { UseLanguage("en"); }
 
@@ -414,14 +401,7 @@ class TestAccess : public QObject {
             << walled << QList<int>{1, 1, 1} << QList<float>{} << QList<int>{40, 0, 0}
             << QStringList{QStringLiteral("Orange ball picked up at row 5, column 5."), QString(), QString()}
             << QStringLiteral("No Way!!!");
-        // A board with no line anywhere (each row, column and diagonal
-        // changes colour at every step) and three free cells.
-        QStringList full;
-        for (int y = 1; y <= 9; y++) {
-            full << QString();
-            for (int x = 1; x <= 9; x++)
-                full.last() += y == 1 && x <= 3 ? QLatin1Char('.') : QLatin1Char('0' + (x + 2 * y) % 6 + 1);
-        }
+        QStringList full = FullBoard();
         QTest::newRow("the board fills")
             << full << QList<int>{6, 5, 6} << QList<float>{0, 0, 0, 0, 0, 0} << QList<int>{9, 0}
             << QStringList{QStringLiteral("Magenta ball picked up at row 2, column 1."),

@@ -154,12 +154,7 @@ class TestForm1 : public QObject {
     {
         Form1 w;
         ShowActive(w);
-        QStringList full;
-        for (int y = 1; y <= 9; y++) {
-            full << QString();
-            for (int x = 1; x <= 9; x++)
-                full.last() += y == 1 && x <= 3 ? QLatin1Char('.') : QLatin1Char('0' + (x + 2 * y) % 6 + 1);
-        }
+        const QStringList full = FullBoard();
         SetBoard(w.G, full);
         w.Sync();
         QTest::mouseClick(w.Picture5[9], Qt::LeftButton);

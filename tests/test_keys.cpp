@@ -74,12 +74,7 @@ class TestKeys : public QObject {
         UseLanguage("en");
         Form1 w;
         ShowActive(w);
-        QStringList full;
-        for (int y = 1; y <= 9; y++) {
-            full << QString();
-            for (int x = 1; x <= 9; x++)
-                full.last() += y == 1 && x <= 3 ? QLatin1Char('.') : QLatin1Char('0' + (x + 2 * y) % 6 + 1);
-        }
+        const QStringList full = FullBoard();
         SetBoard(w.G, full);
         w.Sync();
         w.Press(9);
