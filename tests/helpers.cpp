@@ -1,3 +1,6 @@
+// The tests' shared helpers: boards from rows of text, pictures against
+// reference drawings, the invariants every event keeps, and the moves of the
+// tests' player.
 #include "helpers.h"
 
 #include "rules/path.h"

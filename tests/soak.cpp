@@ -1,3 +1,4 @@
+// The event driver: each byte pair an event, then the invariants checked.
 #include "soak.h"
 
 #include "game/newgame.h"

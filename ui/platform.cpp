@@ -16,6 +16,8 @@ void FitWindowToPlatform(QWidget *window)
 {
     if (OnWayland())
         FitWaylandWindow(window);
-    else
-        FitX11Window(window);
+    else {
+        AskX11Focus(window);
+        WatchX11Destroy(window);
+    }
 }

@@ -1,16 +1,10 @@
-// X11: the window manager's focus for a new window, and the end of the game
-// when another program destroys its window (xdotool windowclose, xkill
-// without killing the client): Qt passes that X event on and does nothing
-// else.
+// X11: the window manager's focus for a new window.
 #include "ui/x11.h"
 
 #include "ui/x11connection.h"
 
 #if QUINTET_XCB
-#include <QAbstractNativeEventFilter>
-#include <QGuiApplication>
 #include <QWidget>
-#include <QWindow>
 #include <cstdlib>
 #include <cstring>
 #include <xcb/xcb.h>
@@ -41,44 +35,20 @@ bool WindowManagerRuns(xcb_connection_t *c)
     return runs;
 }
 
-class DestroyWatch : public QObject, public QAbstractNativeEventFilter {
-  public:
-    explicit DestroyWatch(QWidget *window) : QObject(window), Window(window) {}
-
-    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
-    {
-        if (type != "xcb_generic_event_t")
-            return false;
-        auto *event = static_cast<xcb_generic_event_t *>(message);
-        if ((event->response_type & 0x7f) != XCB_DESTROY_NOTIFY)
-            return false;
-        auto *destroyed = static_cast<xcb_destroy_notify_event_t *>(message);
-        if (Window->windowHandle() && destroyed->window == Window->windowHandle()->winId())
-            QCoreApplication::quit();
-        return false;
-    }
-
-  private:
-    QWidget *Window;
-};
-
 } // namespace
 
-void FitX11Window(QWidget *window)
+void AskX11Focus(QWidget *window)
 {
-    xcb_connection_t *c = X11Connection();
-    if (!c)
-        return;
     // Asked of the window manager as the window maps, as openbox gives a new
     // window the focus only when asked. Without one the focus stays where X
     // keeps it.
-    if (WindowManagerRuns(c))
+    xcb_connection_t *c = X11Connection();
+    if (c && WindowManagerRuns(c))
         window->activateWindow();
-    qApp->installNativeEventFilter(new DestroyWatch(window));
 }
 
 #else
 
-void FitX11Window(QWidget *) {}
+void AskX11Focus(QWidget *) {}
 
 #endif

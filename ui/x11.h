@@ -3,6 +3,8 @@
 
 class QWidget;
 
-// Asks for the focus as the window maps, and ends the game when another
-// program destroys the window. Nothing without X11 support.
-void FitX11Window(QWidget *window);
+// Asks a window manager for the focus as the window maps (x11.cpp).
+// Nothing without X11 support, or off X11.
+void AskX11Focus(QWidget *window);
+// Ends the game when another program destroys the window (x11destroy.cpp).
+void WatchX11Destroy(QWidget *window);
