@@ -4,6 +4,7 @@
 #include "ui/x11connection.h"
 
 #if QUINTET_XCB
+#include <QTimer>
 #include <QWidget>
 #include <cstdlib>
 #include <cstring>
@@ -40,11 +41,11 @@ bool WindowManagerRuns(xcb_connection_t *c)
 void AskX11Focus(QWidget *window)
 {
     // Asked of the window manager as the window maps, as openbox gives a new
-    // window the focus only when asked. Without one the focus stays where X
-    // keeps it.
+    // window the focus only when asked; asked before the window is shown,
+    // the request goes nowhere. Without one the focus stays where X keeps it.
     xcb_connection_t *c = X11Connection();
     if (c && WindowManagerRuns(c))
-        window->activateWindow();
+        QTimer::singleShot(0, window, [window] { window->activateWindow(); });
 }
 
 #else
