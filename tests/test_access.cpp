@@ -87,15 +87,15 @@ class TestAccess : public QObject {
             }
             Texts(QAccessible::queryAccessibleInterface(&w), texts);
             texts << w.Picture1->toolTip();
-            SetBoard(w.G, FullBoard());
-            w.Sync();
-            press(9);
-            press(0); // the board fills
-            press(Smile);
-            SetBoard(w.G, FullBoard());
-            w.Sync();
-            press(9);
-            press(0);
+            // The board fills, a new game, and it fills again.
+            for (const bool again : {false, true}) {
+                if (again)
+                    press(Smile);
+                SetBoard(w.G, FullBoard());
+                w.Sync();
+                press(9);
+                press(0);
+            }
             for (QLabel *l : w.findChildren<QLabel *>())
                 texts << l->text();
             QTest::keyClick(&w, Qt::Key_L);

@@ -21,8 +21,9 @@ const char *const QtValueOptions[] = {"platform",  "platformpluginpath", "platfo
 const char *const QtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb"};
 
 struct Parsed {
-    bool Ok, Help, Version, Symbols;
-    QString Error, HelpText, Platform, Display;
+    bool Ok, Help, Version;
+    QString Error, HelpText;
+    Options Given; // what the line asks of the game and of Qt
 };
 
 void Parse(const QStringList &arguments, Parsed &p)
@@ -60,9 +61,7 @@ void Parse(const QStringList &arguments, Parsed &p)
                      : parser.errorText();
     p.Help = parser.isSet(help);
     p.Version = parser.isSet(version);
-    p.Symbols = parser.isSet(symbols);
-    p.Platform = parser.value(QStringLiteral("platform"));
-    p.Display = parser.value(QStringLiteral("display"));
+    p.Given = {parser.isSet(symbols), parser.value(QStringLiteral("platform")), parser.value(QStringLiteral("display"))};
     // Without an application object Qt cannot know the program's name.
     p.HelpText = parser.helpText().replace(QStringLiteral("<executable_name>"), QLatin1String(CommandName));
 }
@@ -74,9 +73,7 @@ void ReadOptions(const QStringList &arguments, Options &o)
     Parsed p;
     Parse(arguments, p);
     if (p.Ok && !p.Help && !p.Version) {
-        o.Symbols = p.Symbols;
-        o.Platform = p.Platform;
-        o.Display = p.Display;
+        o = p.Given;
         return;
     }
     // An answer, in the player's language. Qt translates its parser's words
