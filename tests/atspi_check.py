@@ -355,8 +355,9 @@ def play(pid, orca_log):
     colour = board[at]
     mark = len(ear.read())
     key(colour[0])  # r, o, y, g, c, m
-    ear.expect("%s balls: %s." % (colour.capitalize(), "; ".join(
-        "row %d, column %d" % p for p in sorted(board) if board[p] == colour)))
+    cells = [p for p in sorted(board) if board[p] == colour]
+    ear.expect("%s %s: %s." % (colour.capitalize(), "ball" if len(cells) == 1 else "balls",
+                               "; ".join("row %d, column %d" % p for p in cells)))
     print("grab-focus on %s, then %s: Orca said %s" % (at, colour[0].upper(), ear.since(mark)))
 
     # Two refusals by keys, as a person makes them: the second after Orca
