@@ -19,7 +19,7 @@ void CheckLines(Game &g)
         StartClearDelay(g, 3);
     }
     SettleLines(s, scoreBefore);
-    if (s.Bonus == -1)
+    if (EarnedBonus(s))
         //: The message when a press clears several lines, or clears on consecutive moves.
         SetLabel2(g.View, QStringLiteral(QT_TRANSLATE_NOOP("Message", "Bonus!!!")));
     SetLabel1(g.View, QString::number(s.Score));

@@ -118,7 +118,6 @@ void FindLines(GameState &s)
     }
 }
 
-// The bonus is the rule's to decide; the message that says it is the game's.
 void SettleLines(GameState &s, int16_t scoreBefore)
 {
     if (s.RunsScored == 0)
@@ -128,5 +127,9 @@ void SettleLines(GameState &s, int16_t scoreBefore)
     if (s.Streak > 0)
         SetScore(s, int32_t{s.Score} + s.Streak - 1);
     SetScore(s, int32_t{s.Score} + (int32_t{s.Score} - scoreBefore) * (s.RunsScored - 1));
-    s.Bonus = s.Streak > 1 || s.RunsScored > 1 ? -1 : 0;
+}
+
+bool EarnedBonus(const GameState &s)
+{
+    return s.Streak > 1 || s.RunsScored > 1;
 }

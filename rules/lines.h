@@ -16,3 +16,6 @@ void FindLines(GameState &s);
 // After FindLines: the streak, the bonus and the score, from the score the
 // check started with. The balls of the lines are the caller's to take away.
 void SettleLines(GameState &s, int16_t scoreBefore);
+// After SettleLines: whether the check earned a bonus, for lines on checks in
+// a row or for several lines at once. The message that says so is the game's.
+bool EarnedBonus(const GameState &s);

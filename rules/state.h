@@ -21,7 +21,6 @@ struct GameState {
     int16_t SelColor;
     int16_t RunsScored; // lines found by the latest check
     int16_t Streak;     // checks in a row that found lines
-    int16_t Bonus;      // -1: the latest check earned a bonus
     int16_t Blinking;
     int16_t BlinkHidden; // blink phase: the ball is erased now
     int16_t BlinkIndex;  // box of the ball that blinks, or blinked last

@@ -25,11 +25,11 @@ qsizetype FirstHeldWith(const QList<HeldMessage> &held, const QString &what)
 
 QString Variable(const char *name)
 {
-    //: How a failed start shows an environment variable that is not set.
     if (!qEnvironmentVariableIsSet(name))
+        //: How a failed start shows an environment variable that is not set.
         return Translated("Failure", "unset");
-    //: How a failed start shows an environment variable that is set to nothing.
     const QString v = qEnvironmentVariable(name);
+    //: How a failed start shows an environment variable that is set to nothing.
     return v.isEmpty() ? Translated("Failure", "empty") : v;
 }
 

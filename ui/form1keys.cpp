@@ -66,9 +66,12 @@ void Form1::Act(const KeyMeaning &k, int16_t first, QKeyEvent *e)
     case KeyAsk: SpeakAccount(this, Reader, Answer(k.Asked)); break;
     case KeySymbols:
         ShowSymbols(!Symbols.Shown);
-        SpeakAccount(this, Reader,
-                     //: What S says as the symbols on the balls appear or go.
-                     Symbols.Shown ? tr("Symbols shown.") : tr("Symbols hidden."));
+        if (Symbols.Shown)
+            //: What S says as the symbols on the balls appear.
+            SpeakAccount(this, Reader, tr("Symbols shown."));
+        else
+            //: What S says as the symbols on the balls go.
+            SpeakAccount(this, Reader, tr("Symbols hidden."));
         break;
     case KeyManual:
         // GNOME's and KDE's help viewers both show manual pages; where

@@ -55,15 +55,18 @@ void Parse(const QStringList &arguments, Parsed &p)
     }
     const bool parsed = parser.parse(arguments);
     p.Ok = parsed && parser.positionalArguments().isEmpty();
-    //: quintet was given an argument that is not an option; %1 is the argument.
-    p.Error = parsed ? QCoreApplication::translate("Options", "Unexpected argument '%1'.")
-                           .arg(parser.positionalArguments().value(0))
-                     : parser.errorText();
     p.Help = parser.isSet(help);
     p.Version = parser.isSet(version);
     p.Given = {parser.isSet(symbols), parser.value(QStringLiteral("platform")), parser.value(QStringLiteral("display"))};
-    // Without an application object Qt cannot know the program's name.
-    p.HelpText = parser.helpText().replace(QStringLiteral("<executable_name>"), QLatin1String(CommandName));
+    // The answers' texts only where one is needed: every start parses here.
+    if (!p.Ok)
+        //: quintet was given an argument that is not an option; %1 is the argument.
+        p.Error = parsed ? QCoreApplication::translate("Options", "Unexpected argument '%1'.")
+                               .arg(parser.positionalArguments().value(0))
+                         : parser.errorText();
+    if (p.Help)
+        // Without an application object Qt cannot know the program's name.
+        p.HelpText = parser.helpText().replace(QStringLiteral("<executable_name>"), QLatin1String(CommandName));
 }
 
 } // namespace

@@ -311,6 +311,7 @@
     </message>
     <message>
         <source>empty</source>
+        <extracomment>How a failed start shows an environment variable that is set to nothing.</extracomment>
         <translation>vacía</translation>
     </message>
     <message>
@@ -393,11 +394,12 @@
     </message>
     <message>
         <source>Symbols shown.</source>
-        <extracomment>What S says as the symbols on the balls appear or go.</extracomment>
+        <extracomment>What S says as the symbols on the balls appear.</extracomment>
         <translation>Símbolos visibles.</translation>
     </message>
     <message>
         <source>Symbols hidden.</source>
+        <extracomment>What S says as the symbols on the balls go.</extracomment>
         <translation>Símbolos ocultos.</translation>
     </message>
     <message>

@@ -325,6 +325,7 @@
     </message>
     <message>
         <source>empty</source>
+        <extracomment>How a failed start shows an environment variable that is set to nothing.</extracomment>
         <translation>пуста</translation>
     </message>
     <message>
@@ -407,11 +408,12 @@
     </message>
     <message>
         <source>Symbols shown.</source>
-        <extracomment>What S says as the symbols on the balls appear or go.</extracomment>
+        <extracomment>What S says as the symbols on the balls appear.</extracomment>
         <translation>Символы показаны.</translation>
     </message>
     <message>
         <source>Symbols hidden.</source>
+        <extracomment>What S says as the symbols on the balls go.</extracomment>
         <translation>Символы скрыты.</translation>
     </message>
     <message>
