@@ -20,7 +20,7 @@ constexpr int16_t Smile = -1;
 constexpr int BoxSize = 30;
 // The ball's centre in a box, in logical pixels: its disc spans 2 to 27.
 constexpr double BallCentre = 14.5;
-constexpr int16_t BurstLines = 100;              // the lines of one burst
+constexpr int16_t BurstLines = 100; // the lines of one burst
 
 // One line of a burst, from (15, 15) to (X, Y), in its colour.
 struct Stroke {
