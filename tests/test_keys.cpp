@@ -12,7 +12,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
-#include <QDir>
+#include <QKeySequence>
 #include <QTest>
 
 #include <cstring>
@@ -25,19 +25,18 @@ class TestKeys : public QObject {
   private:
     QUrl Opened;
 
-    // A board with one red ball, top left.
-    static void OneRedBall(Form1 &w)
+    // A key as QKeySequence writes it, into the focused box; "held " before
+    // it sends its auto-repeat.
+    static void Type(Form1 &w, QString key)
     {
-        SetBoard(w.G, {"1........", ".........", ".........", ".........", ".........", ".........", ".........",
-                       ".........", "........."});
-        w.Sync();
-    }
-
-    // Space on the focused box, or its auto-repeat.
-    static void Space(Form1 &w, bool repeat)
-    {
-        QKeyEvent e(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
-        QApplication::sendEvent(w.focusWidget(), &e);
+        const bool held = key.startsWith(QStringLiteral("held "));
+        const QKeyCombination k =
+            QKeySequence::fromString(key.remove(QStringLiteral("held ")), QKeySequence::PortableText)[0];
+        QVERIFY2(k.key() != Qt::Key_unknown, qPrintable(key));
+        if (!held)
+            return QTest::keyClick(w.focusWidget(), k.key(), k.keyboardModifiers());
+        QKeyEvent repeat(QEvent::KeyPress, k.key(), k.keyboardModifiers(), QString(), true);
+        QApplication::sendEvent(w.focusWidget(), &repeat);
     }
 
   private slots:
@@ -53,17 +52,15 @@ class TestKeys : public QObject {
             UseLanguage(language);
             Form1 w;
             ShowActive(w);
-            SetBoard(w.G, {"123456...", ".........", ".........", ".........", ".........", ".........",
-                           ".........", ".........", "........."});
-            w.Sync();
+            ShowBoard(w, {"123456..."});
             QStringList heard;
             for (const int key : letters) {
                 QTest::keyClick(&w, Qt::Key(key));
                 heard << w.Reader.Account;
             }
-            const QStringList expected{BallsOf(w.G, 1),        BallsOf(w.G, 2),   BallsOf(w.G, 3), BallsOf(w.G, 4),
-                                       BallsOf(w.G, 5),        BallsOf(w.G, 6),   LinesThrough(w.G, 0),
-                                       GameSummary(w.G),       w.LastAccount,     heard.last()};
+            const QStringList expected{BallsOf(w.G, 1), BallsOf(w.G, 2), BallsOf(w.G, 3),      BallsOf(w.G, 4),
+                                       BallsOf(w.G, 5), BallsOf(w.G, 6), LinesThrough(w.G, 0), GameSummary(w.G),
+                                       w.LastAccount,   heard.last()};
             QCOMPARE(heard, expected);
             // L repeats what the game's start said, not the questions' answers.
             QVERIFY(heard[8].startsWith(QCoreApplication::translate("Account", "New game.")));
@@ -74,9 +71,7 @@ class TestKeys : public QObject {
         UseLanguage("en");
         Form1 w;
         ShowActive(w);
-        const QStringList full = FullBoard();
-        SetBoard(w.G, full);
-        w.Sync();
+        ShowBoard(w, FullBoard());
         w.Press(9);
         w.Press(0);
         QVERIFY(w.G.View.EndVisible[Label3]);
@@ -88,105 +83,132 @@ class TestKeys : public QObject {
         QVERIFY2(w.Reader.Account.startsWith(QStringLiteral("The game is over. Score 0. ")), qPrintable(w.Reader.Account));
     }
 
-    // Each key from a box, as a player meets it: where the focus goes, what
-    // it presses, or what a reader hears. "focus N": the focus is on box N;
-    // "pick up N": the ball of box N is picked up; "new game": the smile is
-    // pressed; "hear T": a reader hears T ("hear T..." when T starts it);
-    // "manual": the manual is asked for; "nothing": the focus stays, and the
-    // game, what is heard and the symbols are as they were. The board holds
-    // a red ball in box 0, an orange one in 40 and a yellow one in 80.
+    // Keys as a player meets them: from a box ("from", Smile for the smile)
+    // the keys are typed in turn, and the last one does what "then" says.
+    // "focus N": the focus and its ring are on box N; "pick up N": the ball
+    // of box N is picked up; "red to N": the picked-up red ball went to box
+    // N; "new game": the smile is pressed; "hear T": a reader hears T ("hear
+    // T..." when T starts it); "manual": the manual is asked for; "nothing":
+    // the focus, what is heard and the symbols are as they were. A key that
+    // presses nothing leaves the game as it was, not even a random draw
+    // taken. The board holds a red ball in box 0, an orange one in 40 and a
+    // yellow one in 80.
     void eachKeyDoesWhatThePlayerExpects_data()
     {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("mods");
-        QTest::addColumn<int>("focus");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("then");
-        const int none = Qt::NoModifier, ctrl = Qt::ControlModifier, pad = Qt::KeypadModifier;
         const char *const lines40 = "hear Row 5: 4 empty, 1 orange, 4 empty. Column 5: 4 empty, 1 orange, 4 empty. "
                                     "Down from row 1, column 1: 1 red, 3 empty, 1 orange, 3 empty, 1 yellow. "
                                     "Up from row 9, column 1: 4 empty, 1 orange, 4 empty.";
+        const char *const lines24 = "hear Row 3: 9 empty. Column 7: 9 empty. Down from row 1, column 5: 5 empty. "
+                                    "Up from row 9, column 1: 4 empty, 1 orange, 4 empty.";
         struct Row {
             const char *name;
-            int key, mods, focus;
-            const char *then;
+            int from;
+            const char *keys, *then;
         };
         const Row rows[] = {
-            {"right", Qt::Key_Right, none, 40, "focus 41"},
-            {"left", Qt::Key_Left, none, 40, "focus 39"},
-            {"up", Qt::Key_Up, none, 40, "focus 31"},
-            {"down", Qt::Key_Down, none, 40, "focus 49"},
-            {"keypad left", Qt::Key_Left, pad, 40, "focus 39"},
-            {"right at the edge", Qt::Key_Right, none, 8, "focus 8"},
-            {"left at the edge", Qt::Key_Left, none, 9, "focus 9"},
-            {"up at the top", Qt::Key_Up, none, 4, "focus 4"},
-            {"down at the bottom", Qt::Key_Down, none, 76, "focus 76"},
-            {"home", Qt::Key_Home, none, 40, "focus 36"},
-            {"end", Qt::Key_End, none, 40, "focus 44"},
-            {"ctrl+home", Qt::Key_Home, ctrl, 40, "focus 0"},
-            {"ctrl+end", Qt::Key_End, ctrl, 40, "focus 80"},
-            {"space", Qt::Key_Space, none, 40, "pick up 40"},
-            {"return", Qt::Key_Return, none, 0, "pick up 0"},
-            {"keypad enter", Qt::Key_Enter, pad, 80, "pick up 80"},
-            {"space on the smile", Qt::Key_Space, none, Smile, "new game"},
-            {"ctrl+n on a cell", Qt::Key_N, ctrl, 40, "new game"},
-            {"ctrl+n on the smile", Qt::Key_N, ctrl, Smile, "new game"},
-            {"an arrow on the smile", Qt::Key_Down, none, Smile, "nothing"},
-            {"end on the smile", Qt::Key_End, ctrl, Smile, "nothing"},
-            {"shift+right", Qt::Key_Right, Qt::ShiftModifier, 40, "nothing"},
-            {"ctrl+right", Qt::Key_Right, ctrl, 40, "nothing"},
-            {"alt+home", Qt::Key_Home, Qt::AltModifier, 40, "nothing"},
-            {"ctrl+space", Qt::Key_Space, ctrl, 40, "nothing"},
-            {"shift+ctrl+n", Qt::Key_N, ctrl | Qt::ShiftModifier, 40, "nothing"},
-            {"n", Qt::Key_N, none, 40, "nothing"},
-            {"escape", Qt::Key_Escape, none, 40, "nothing"},
-            {"r on the smile", Qt::Key_R, none, Smile, "hear Red ball: row 1, column 1."},
-            {"shift+m", Qt::Key_M, Qt::ShiftModifier, 40, "hear No magenta balls."},
-            {"ctrl+r", Qt::Key_R, ctrl, 40, "nothing"},
-            {"x", Qt::Key_X, none, 40, lines40},
-            {"l", Qt::Key_L, none, Smile, "hear New game. ..."},
-            {"3", Qt::Key_3, none, 40, "hear Row 3."},
-            {"shift+9, as some layouts type it", Qt::Key_9, Qt::ShiftModifier, 40, "hear Row 9."},
-            {"keypad 1", Qt::Key_1, pad, Smile, "hear Row 1."},
-            {"0", Qt::Key_0, none, 40, "nothing"},
-            {"s", Qt::Key_S, none, Smile, "hear Symbols shown."},
-            {"f1", Qt::Key_F1, none, 40, "manual"},
+            {"right", 40, "Right", "focus 41"},
+            {"left", 40, "Left", "focus 39"},
+            {"up", 40, "Up", "focus 31"},
+            {"down", 40, "Down", "focus 49"},
+            {"keypad left", 40, "Num+Left", "focus 39"},
+            {"right at the edge", 8, "Right", "focus 8"},
+            {"left at the edge", 9, "Left", "focus 9"},
+            {"up at the top", 4, "Up", "focus 4"},
+            {"down at the bottom", 76, "Down", "focus 76"},
+            {"home", 40, "Home", "focus 36"},
+            {"end", 40, "End", "focus 44"},
+            {"ctrl+home", 40, "Ctrl+Home", "focus 0"},
+            {"ctrl+end", 40, "Ctrl+End", "focus 80"},
+            {"two digits go to their row and column", 40, "3, 7", "focus 24"},
+            {"a first digit is dropped by another key, which acts", 40, "3, 7, 5, Left, 2", "focus 23"},
+            {"a modifier alone between two digits drops nothing", 40, "2, Shift, Shift+1", "focus 9"},
+            {"space", 40, "Space", "pick up 40"},
+            {"return", 0, "Return", "pick up 0"},
+            {"keypad enter", 80, "Num+Enter", "pick up 80"},
+            {"space moves the picked-up ball", 40, "1, 1, Space, Right, Space", "red to 1"},
+            {"a held space acts once: the moved ball is not picked up", 40, "1, 1, Space, Right, Space, held Space",
+             "nothing"},
+            {"space on the smile", Smile, "Space", "new game"},
+            {"ctrl+n on a cell", 40, "Ctrl+N", "new game"},
+            {"ctrl+n on the smile", Smile, "Ctrl+N", "new game"},
+            {"a held ctrl+n starts no new game", 0, "held Ctrl+N", "nothing"},
+            {"an arrow on the smile", Smile, "Down", "nothing"},
+            {"end on the smile", Smile, "Ctrl+End", "nothing"},
+            {"shift+right", 40, "Shift+Right", "nothing"},
+            {"ctrl+right", 40, "Ctrl+Right", "nothing"},
+            {"alt+home", 40, "Alt+Home", "nothing"},
+            {"ctrl+space", 40, "Ctrl+Space", "nothing"},
+            {"shift+ctrl+n", 40, "Shift+Ctrl+N", "nothing"},
+            {"n", 40, "N", "nothing"},
+            {"escape", 40, "Esc", "nothing"},
+            {"r on the smile", Smile, "R", "hear Red ball: row 1, column 1."},
+            {"shift+m", 40, "Shift+M", "hear No magenta balls."},
+            {"ctrl+r", 40, "Ctrl+R", "nothing"},
+            {"x", 40, "X", lines40},
+            {"x asks of the cell two digits went to", 40, "3, 7, X", lines24},
+            {"i", 40, "I", "hear Score 0. 78 free cells. Next: ..."},
+            {"l tells the first game as a new game", Smile, "L", "hear New game. New balls: ..."},
+            {"l after a press no reader heard has nothing to repeat", 40, "1, 1, Space, L", "hear Nothing to repeat."},
+            {"3", 40, "3", "hear Row 3."},
+            {"shift+9, as some layouts type it", 40, "Shift+9", "hear Row 9."},
+            {"keypad 1", Smile, "Num+1", "hear Row 1."},
+            {"0", 40, "0", "nothing"},
+            {"s", Smile, "S", "hear Symbols shown."},
+            {"f1", 40, "F1", "manual"},
+            {"f1 on the smile", Smile, "F1", "manual"},
         };
         for (const Row &r : rows)
-            QTest::newRow(r.name) << r.key << r.mods << r.focus << QString::fromUtf8(r.then);
+            QTest::newRow(r.name) << r.from << QString::fromUtf8(r.keys) << QString::fromUtf8(r.then);
     }
 
     void eachKeyDoesWhatThePlayerExpects()
     {
-        QFETCH(int, key);
-        QFETCH(int, mods);
-        QFETCH(int, focus);
+        QFETCH(int, from);
+        QFETCH(QString, keys);
         QFETCH(QString, then);
         Form1 w;
         ShowActive(w);
-        SetBoard(w.G, {"1........", ".........", ".........", ".........", "....2....", ".........", ".........",
-                       ".........", "........3"});
-        w.Sync();
-        (focus == Smile ? static_cast<QWidget *>(w.Picture1) : w.Picture5[focus])->setFocus(Qt::OtherFocusReason);
-        QCOMPARE(w.Focused(), int16_t(focus));
+        ShowBoard(w, {"1........", ".........", ".........", ".........", "....2....", ".........", ".........",
+                      ".........", "........3"});
+        (from == Smile ? static_cast<QWidget *>(w.Picture1) : w.Picture5[from])->setFocus(Qt::OtherFocusReason);
+        QCOMPARE(w.Focused(), int16_t(from));
+        QStringList typed = keys.split(QStringLiteral(", "));
+        const QString last = typed.takeLast();
+        for (const QString &key : typed)
+            Type(w, key);
         const GameState kept = w.G.State;
+        const uint64_t drawn = w.G.Rnd.Drawn;
+        const int16_t focus = w.Focused();
         const QString heard = w.Reader.Account;
         Opened.clear();
         QDesktopServices::setUrlHandler(QStringLiteral("man"), this, "OpenUrl");
-        QTest::keyClick(w.focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(mods));
+        Type(w, last);
         QDesktopServices::unsetUrlHandler(QStringLiteral("man"));
 
-        const QString word = then.section(QLatin1Char(' '), 0, 0);
-        const QString rest = then.section(QLatin1Char(' '), 1);
-        if (then.startsWith(QStringLiteral("focus "))) {
-            QCOMPARE(w.Focused(), int16_t(rest.toInt()));
-        } else if (then.startsWith(QStringLiteral("pick up "))) {
-            const int16_t box = int16_t(then.section(QLatin1Char(' '), 2).toInt());
+        const int16_t box = int16_t(then.section(QLatin1Char(' '), -1).toInt());
+        if (then.startsWith(QStringLiteral("pick up "))) {
             QCOMPARE(w.G.State.Selected, int16_t(-1));
             QCOMPARE(CellIndex(w.G.State.SelX, w.G.State.SelY), box);
+            return;
+        } else if (then.startsWith(QStringLiteral("red to "))) {
+            QCOMPARE(w.G.State.Selected, int16_t(0));
+            QCOMPARE(w.G.State.Board(box % 9 + 1, box / 9 + 1), int16_t(1));
+            return;
         } else if (then == QStringLiteral("new game")) {
             QCOMPARE(CountBalls(w.G), int16_t(3));
             QCOMPARE(w.G.Rnd.Drawn, uint64_t(9));
-        } else if (word == QStringLiteral("hear")) {
+            return;
+        }
+        QVERIFY(std::memcmp(&kept, &w.G.State, sizeof(GameState)) == 0);
+        QCOMPARE(w.G.Rnd.Drawn, drawn);
+        const QString rest = then.section(QLatin1Char(' '), 1);
+        if (then.startsWith(QStringLiteral("focus "))) {
+            QCOMPARE(w.Focused(), box);
+            QVERIFY(w.KeysInUse());
+        } else if (then.startsWith(QStringLiteral("hear "))) {
             if (rest.endsWith(QStringLiteral(" ...")))
                 QVERIFY2(w.Reader.Account.startsWith(rest.chopped(3)), qPrintable(w.Reader.Account));
             else
@@ -195,8 +217,7 @@ class TestKeys : public QObject {
             QCOMPARE(Opened, QUrl(QStringLiteral("man:quintet")));
         } else {
             QCOMPARE(then, QStringLiteral("nothing"));
-            QCOMPARE(w.Focused(), int16_t(focus));
-            QVERIFY(std::memcmp(&kept, &w.G.State, sizeof(GameState)) == 0);
+            QCOMPARE(w.Focused(), focus);
             QCOMPARE(w.Reader.Account, heard);
             QVERIFY(!w.SymbolsShown());
             QVERIFY(Opened.isEmpty());
@@ -236,125 +257,6 @@ class TestKeys : public QObject {
         QVERIFY(clicked.G.State.Score > 0);
     }
 
-    // The first game is told as a new game, for L before any press.
-    void theFirstGameIsToldAsANewGame()
-    {
-        Form1 w;
-        ShowActive(w);
-        QTest::keyClick(&w, Qt::Key_L);
-        QVERIFY2(w.Reader.Account.startsWith(QStringLiteral("New game. New balls: ")), qPrintable(w.Reader.Account));
-    }
-
-    // Two digits go to a row and column, and show the ring.
-    void twoDigitsGoToTheirRowAndColumn()
-    {
-        Form1 w;
-        ShowActive(w);
-        OneRedBall(w);
-        QTest::keyClicks(&w, QStringLiteral("37"));
-        QCOMPARE(w.Focused(), int16_t(2 * 9 + 6));
-        QVERIFY(w.KeysInUse());
-    }
-
-    // R, X and I answer about the board and the focused cell.
-    void theQuestionKeysAnswerFromTheBoard()
-    {
-        Form1 w;
-        ShowActive(w);
-        OneRedBall(w);
-        QTest::keyClicks(&w, QStringLiteral("37"));
-        QTest::keyClick(&w, Qt::Key_R);
-        QCOMPARE(w.Reader.Account, QStringLiteral("Red ball: row 1, column 1."));
-        QTest::keyClick(&w, Qt::Key_X);
-        QCOMPARE(w.Reader.Account, LinesThrough(w.G, 2 * 9 + 6));
-        QTest::keyClick(&w, Qt::Key_I);
-        QCOMPARE(w.Reader.Account, GameSummary(w.G));
-    }
-
-    // A first digit followed by another key is dropped, and the key acts;
-    // a modifier alone between two digits drops nothing.
-    void aFirstDigitIsDroppedByAnotherKeyButNotByAModifier()
-    {
-        Form1 w;
-        ShowActive(w);
-        OneRedBall(w);
-        QTest::keyClicks(&w, QStringLiteral("37"));
-        QTest::keyClick(&w, Qt::Key_5);
-        QTest::keyClick(w.focusWidget(), Qt::Key_Left); // the 5 is dropped, the arrow moves
-        QTest::keyClick(&w, Qt::Key_2);
-        QCOMPARE(w.Focused(), int16_t(2 * 9 + 5));
-        QTest::keyClick(&w, Qt::Key_Shift);
-        QTest::keyClick(&w, Qt::Key_1, Qt::ShiftModifier); // 2 then 1, with Shift between
-        QCOMPARE(w.Focused(), int16_t(9));
-    }
-
-    // Questions, digits and arrows change nothing in the game, not even a
-    // random draw.
-    void questionsAndDigitsChangeNothingInTheGame()
-    {
-        Form1 w;
-        ShowActive(w);
-        OneRedBall(w);
-        const GameState kept = w.G.State;
-        const uint32_t drawn = w.G.Rnd.Drawn;
-        QTest::keyClicks(&w, QStringLiteral("37"));
-        QTest::keyClick(&w, Qt::Key_R);
-        QTest::keyClick(&w, Qt::Key_X);
-        QTest::keyClick(&w, Qt::Key_5);
-        QTest::keyClick(w.focusWidget(), Qt::Key_Left);
-        QTest::keyClick(&w, Qt::Key_2);
-        QTest::keyClick(&w, Qt::Key_Shift);
-        QTest::keyClick(&w, Qt::Key_1, Qt::ShiftModifier);
-        QTest::keyClick(&w, Qt::Key_I);
-        QVERIFY(std::memcmp(&kept, &w.G.State, sizeof(GameState)) == 0);
-        QCOMPARE(w.G.Rnd.Drawn, drawn);
-    }
-
-    // Pick up the ball and move it; a held Space repeats on the moved ball,
-    // which stays where it went, not picked up.
-    void aHeldSpaceActsOnce()
-    {
-        Form1 w;
-        ShowActive(w);
-        OneRedBall(w);
-        QTest::keyClick(&w, Qt::Key_1);
-        QTest::keyClick(&w, Qt::Key_1);
-        Space(w, false);
-        QCOMPARE(w.G.State.Selected, int16_t(-1));
-        QTest::keyClick(w.focusWidget(), Qt::Key_Right);
-        Space(w, false);
-        QCOMPARE(w.G.State.Selected, int16_t(0));
-        QCOMPARE(w.G.State.Board(2, 1), int16_t(1));
-        Space(w, true);
-        QCOMPARE(w.G.State.Selected, int16_t(0));
-    }
-
-    // With no reader to hear them, presses are not told, and L has nothing
-    // older to repeat.
-    void withoutAReaderLHasNothingToRepeatAfterAPress()
-    {
-        Form1 w;
-        ShowActive(w);
-        OneRedBall(w);
-        QTest::keyClick(&w, Qt::Key_1);
-        QTest::keyClick(&w, Qt::Key_1);
-        Space(w, false);
-        QTest::keyClick(&w, Qt::Key_L);
-        QCOMPARE(w.Reader.Account, QStringLiteral("Nothing to repeat."));
-    }
-
-    // A held Ctrl+N starts no new game.
-    void aHeldCtrlNActsOnce()
-    {
-        Form1 w;
-        ShowActive(w);
-        OneRedBall(w);
-        const GameState kept = w.G.State;
-        QKeyEvent held(QEvent::KeyPress, Qt::Key_N, Qt::ControlModifier, QString(), true);
-        QApplication::sendEvent(&w, &held);
-        QVERIFY(std::memcmp(&kept, &w.G.State, sizeof(GameState)) == 0);
-    }
-
     // A first digit waits for its column, and a reader hears the row; a
     // click, a new game or leaving the window drops it.
     void aFirstDigitIsDroppedByAClickANewGameOrLeaving()
@@ -374,20 +276,8 @@ class TestKeys : public QObject {
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
         ShowActive(w);
-        QTest::keyClick(&w, Qt::Key_1);
-        QTest::keyClick(&w, Qt::Key_2);
+        QTest::keyClicks(&w, QStringLiteral("12"));
         QCOMPARE(w.Focused(), int16_t(1));
-    }
-
-    // F1 asks the desktop for the manual page, from anywhere in the window.
-    void f1OpensTheManual()
-    {
-        Form1 w;
-        ShowActive(w);
-        QDesktopServices::setUrlHandler(QStringLiteral("man"), this, "OpenUrl");
-        QTest::keyClick(w.Picture1, Qt::Key_F1);
-        QDesktopServices::unsetUrlHandler(QStringLiteral("man"));
-        QCOMPARE(Opened, QUrl(QStringLiteral("man:quintet")));
     }
 };
 

@@ -1,7 +1,9 @@
 // Helpers for the tests of the real window: its pixels, the balls of a new
-// game, the window made active, keys that walk to a box, the language.
+// game, a board shown, the window made active, keys that walk to a box, the
+// language.
 #pragma once
 
+#include "helpers.h"
 #include "ui/form1.h"
 #include "ui/language.h"
 
@@ -53,6 +55,15 @@ inline QString WindowMatchesModel(Form1 &w)
         w.Line[9]->isVisibleTo(&w) != s.EndVisible[Line9])
         return QStringLiteral("end screen");
     return QString();
+}
+
+// Sets the board's rows from the top, those not given empty, and shows it.
+inline void ShowBoard(Form1 &w, QStringList rows)
+{
+    while (rows.size() < 9)
+        rows << QStringLiteral(".........");
+    SetBoard(w.G, rows);
+    w.Sync();
 }
 
 inline void ShowActive(Form1 &w)
