@@ -15,6 +15,18 @@
 class TestSymbols : public QObject {
     Q_OBJECT
 
+    // How many pixels of the area pass the test.
+    template <typename Test> static int Count(const QRect &area, Test test)
+    {
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); y++)
+            for (int x = area.left(); x <= area.right(); x++)
+                n += test(x, y);
+        return n;
+    }
+
+    static bool Inked(const QImage &im, int x, int y) { return qAlpha(im.pixel(x, y)) != 0; }
+
   private slots:
     void initTestCase() { UseLanguage("en"); }
 
@@ -27,21 +39,16 @@ class TestSymbols : public QObject {
             QImage im[7];
             for (int16_t c = 1; c <= 6; c++) {
                 im[c] = SymbolImage(c, ratio);
-                for (int y = 0; y < im[c].height(); y++)
-                    for (int x = 0; x < im[c].width(); x++)
-                        QVERIFY(qAlpha(im[c].pixel(x, y)) == 0 || im[c].pixel(x, y) == SymbolInk);
-                if (ratio == 1.0)
-                    for (int y = 0; y < BoxSize; y++)
-                        for (int x = 0; x < BoxSize; x++)
-                            if (qAlpha(im[c].pixel(x, y)))
-                                QCOMPARE(BallImage(c).pixel(x, y) | 0xFF000000u, PaletteRgb(c));
+                const int stray = Count(im[c].rect(), [&](int x, int y) {
+                    return Inked(im[c], x, y) && (im[c].pixel(x, y) != SymbolInk ||
+                                                  (ratio == 1.0 && At(BallImage(c), x, y) != PaletteRgb(c)));
+                });
+                QCOMPARE(stray, 0);
             }
             for (int16_t a = 1; a <= 6; a++)
                 for (int16_t b = a + 1; b <= 6; b++) {
-                    int differ = 0;
-                    for (int y = 0; y < im[a].height(); y++)
-                        for (int x = 0; x < im[a].width(); x++)
-                            differ += (qAlpha(im[a].pixel(x, y)) != 0) != (qAlpha(im[b].pixel(x, y)) != 0);
+                    const int differ =
+                        Count(im[a].rect(), [&](int x, int y) { return Inked(im[a], x, y) != Inked(im[b], x, y); });
                     QVERIFY2(differ >= 30 * ratio * ratio,
                              qPrintable(QStringLiteral("%1 and %2 at %3: %4").arg(a).arg(b).arg(ratio).arg(differ)));
                 }
@@ -100,41 +107,26 @@ class TestSymbols : public QObject {
         QTest::mouseClick(w.Picture1, Qt::LeftButton);
         const QImage plain = w.grab().toImage();
         auto inked = [](int16_t c) {
-            QImage im = SymbolImage(c, 1);
-            int n = 0;
-            for (int y = 0; y < BoxSize; y++)
-                for (int x = 0; x < BoxSize; x++)
-                    n += qAlpha(im.pixel(x, y)) != 0;
-            return n;
+            const QImage im = SymbolImage(c, 1);
+            return Count(im.rect(), [&im](int x, int y) { return Inked(im, x, y); });
         };
         auto changed = [&plain](const QImage &now, QWidget *box) {
-            int n = 0;
-            const QRect r = box->geometry();
-            for (int y = r.top(); y <= r.bottom(); y++)
-                for (int x = r.left(); x <= r.right(); x++)
-                    n += now.pixel(x, y) != plain.pixel(x, y);
-            return n;
+            return Count(box->geometry(), [&](int x, int y) { return now.pixel(x, y) != plain.pixel(x, y); });
         };
         QTest::keyClick(&w, Qt::Key_S);
         QVERIFY(w.SymbolsShown());
         QCOMPARE(w.Reader.Account, QStringLiteral("Symbols shown.")); // what a screen reader hears
         const QImage shown = w.grab().toImage();
-        int total = 0;
+        PictureBox *previews[] = {w.Picture4, w.Picture3, w.Picture2};
+        int total = 0; // in the new balls and the previews
         for (int16_t slot = 1; slot <= 3; slot++) {
             const int16_t box = SpawnedBox(w, slot);
             QCOMPARE(changed(shown, w.Picture5[box]), inked(w.G.State.Board(box % 9 + 1, box / 9 + 1)));
-            total += changed(shown, w.Picture5[box]);
-        }
-        PictureBox *previews[] = {w.Picture4, w.Picture3, w.Picture2};
-        for (int16_t slot = 1; slot <= 3; slot++) {
             QCOMPARE(changed(shown, previews[slot - 1]), inked(w.G.State.NextColor[slot]));
-            total += changed(shown, previews[slot - 1]);
+            total += changed(shown, w.Picture5[box]) + changed(shown, previews[slot - 1]);
         }
-        int all = 0;
-        for (int y = 0; y < plain.height(); y++)
-            for (int x = 0; x < plain.width(); x++)
-                all += shown.pixel(x, y) != plain.pixel(x, y);
-        QCOMPARE(all, total); // nothing else changed
+        QCOMPARE(Count(plain.rect(), [&](int x, int y) { return shown.pixel(x, y) != plain.pixel(x, y); }),
+                 total); // nothing else changed
 
         const int16_t box = SelectSpawnedBall(w, 1);
         const int16_t colour = w.G.State.SelColor;
@@ -162,9 +154,7 @@ class TestSymbols : public QObject {
     {
         Form1 w;
         ShowActive(w);
-        SetBoard(w.G, {"123456...", ".........", ".........", ".........", ".........", ".........", ".........",
-                       ".........", "........."});
-        w.Sync();
+        ShowBoard(w, {"123456..."});
         QCoreApplication::processEvents();
         PaintCounter counter;
         for (PictureBox *p : {w.Picture4, w.Picture3, w.Picture2})
@@ -179,8 +169,8 @@ class TestSymbols : public QObject {
         auto shape = [&w](int16_t box) {
             const QImage im = w.grab(w.Picture5[box]->geometry()).toImage();
             QString inked;
-            for (const QPoint p : {QPoint(14, 14), QPoint(19, 14), QPoint(18, 18), QPoint(16, 16), QPoint(14, 9),
-                                   QPoint(18, 9)})
+            for (const QPoint p :
+                 {QPoint(14, 14), QPoint(19, 14), QPoint(18, 18), QPoint(16, 16), QPoint(14, 9), QPoint(18, 9)})
                 inked += At(im, p.x(), p.y()) == SymbolInk ? QLatin1Char('#') : QLatin1Char('.');
             return inked;
         };
@@ -190,9 +180,7 @@ class TestSymbols : public QObject {
             QCOMPARE(shape(c - 1), named[c - 1]);
         // Yellow clears row 1's first five cells; a red ball comes into the
         // first while its burst still shows.
-        SetBoard(w.G, {"3333.....", ".........", ".........", "....3....", ".........", ".........", ".........",
-                       ".........", "........."});
-        w.Sync();
+        ShowBoard(w, {"3333.....", ".........", ".........", "....3...."});
         w.Press(CellIndex(5, 4));
         w.Press(CellIndex(5, 1));
         QVERIFY(w.G.View.Boxes[0].LineCount > 0);
