@@ -1,5 +1,6 @@
 // What a screen reader finds in the real window, through QAccessible.
 #include "helpers.h"
+#include "window_helpers.h"
 
 #include "game/endgame.h"
 #include "game/newgame.h"
@@ -45,12 +46,6 @@ class TestAccess : public QObject {
                 Texts(c, texts);
     }
 
-    static void UseLanguage(const char *name)
-    {
-        LoadLanguage(QLocale(QString::fromLatin1(name)));
-        InstallLanguage();
-    }
-
   private slots:
     void initTestCase() { UseLanguage("en"); }
 
@@ -67,9 +62,7 @@ class TestAccess : public QObject {
             Form1 w;
             w.show();
             QVERIFY(QTest::qWaitForWindowExposed(&w));
-            SetBoard(w.G, {"1.2......", ".1.......", ".........", ".........", ".........", ".........",
-                           ".........", ".........", "........."});
-            w.Sync();
+            ShowBoard(w, {"1.2......", ".1......."});
             auto press = [&](int16_t box) {
                 Heard before, after;
                 Listen(w.G, before);
@@ -91,8 +84,7 @@ class TestAccess : public QObject {
             for (const bool again : {false, true}) {
                 if (again)
                     press(Smile);
-                SetBoard(w.G, FullBoard());
-                w.Sync();
+                ShowBoard(w, FullBoard());
                 press(9);
                 press(0);
             }

@@ -1,9 +1,9 @@
 // The answers to the question keys, read from the game as it stands.
 #include "helpers.h"
+#include "window_helpers.h"
 
 #include "game/newgame.h"
 #include "ui/access/answers.h"
-#include "ui/language.h"
 
 #include <QTest>
 
@@ -13,11 +13,7 @@ class TestAnswers : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase()
-    {
-        LoadLanguage(QLocale(QStringLiteral("en")));
-        InstallLanguage();
-    }
+    void initTestCase() { UseLanguage("en"); }
 
     // The answers to the question keys, word for word, on one board: a
     // corner's one-cell diagonal, a colour with no ball, a full row.

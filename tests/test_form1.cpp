@@ -48,12 +48,9 @@ class TestForm1 : public QObject {
                 const QRect r = QFontMetrics(label->font())
                                     .boundingRect(QRect(0, 0, label->width(), 1000), int(label->alignment()) | wrap, text);
                 QVERIFY2(r.width() <= label->width() && r.height() <= label->height(),
-                         qPrintable(QStringLiteral("%1: \"%2\" takes %3 x %4 of %5 x %6")
-                                        .arg(file, text)
-                                        .arg(r.width())
-                                        .arg(r.height())
-                                        .arg(label->width())
-                                        .arg(label->height())));
+                         qPrintable(QString::asprintf("%s: \"%s\" takes %d x %d of %d x %d", qPrintable(file),
+                                                      qPrintable(text), r.width(), r.height(), label->width(),
+                                                      label->height())));
             }
         }
         UseLanguage("en");
@@ -154,9 +151,7 @@ class TestForm1 : public QObject {
     {
         Form1 w;
         ShowActive(w);
-        const QStringList full = FullBoard();
-        SetBoard(w.G, full);
-        w.Sync();
+        ShowBoard(w, FullBoard());
         QTest::mouseClick(w.Picture5[9], Qt::LeftButton);
         QTest::mouseClick(w.Picture5[0], Qt::LeftButton);
         QVERIFY(w.G.View.EndVisible[Label3]);
