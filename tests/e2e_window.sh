@@ -33,13 +33,11 @@ until_true() {
     local t=$1 start
     shift
     start=$(date +%s%N)
-    while :; do
-        "$@" && took=$((($(date +%s%N) - start) / 1000000)) && return 0
-        [ $(($(date +%s%N) - start)) -lt $((t * 1000000000)) ] || break
+    until "$@"; do
+        [ "$(since "$start")" -lt $((t * 1000)) ] || { took=$(since "$start") && return 1; }
         sleep 0.1
     done
-    took=$((($(date +%s%N) - start) / 1000000))
-    return 1
+    took=$(since "$start")
 }
 # Milliseconds since time $1 (date +%s%N).
 since() { echo $((($(date +%s%N) - $1) / 1000000)); }
@@ -86,9 +84,9 @@ if [ $wayland = 0 ]; then
         # libwayland may say a word of its own first, without Qt.
         [ $? = 1 ] && grep -v '^error: XDG_RUNTIME_DIR' "$work/out" >"$work/said" &&
             [ "$(head -n 1 "$work/said")" = "$want" ] && [ "$(grep -c . "$work/said")" -ge 2 ] &&
-            [ "$(grep -c '^quintet:' "$work/said")" = 1 ] || fail "with '$vars $args': $(cat "$work/out")"
-        # Qt's last word comes out whole, with the plugins it has.
-        grep -q '^Available platform plugins are: .*xcb' "$work/said" || fail "with '$vars $args', no plugin list: $(cat "$work/out")"
+            [ "$(grep -c '^quintet:' "$work/said")" = 1 ] &&
+            # Qt's last word comes out whole, with the plugins it has.
+            grep -q '^Available platform plugins are: .*xcb' "$work/said" || fail "with '$vars $args': $(cat "$work/out")"
     done <<END
 $bin|||$unset_line
 $bin|DISPLAY=||quintet: no X11 or Wayland display (DISPLAY is empty, WAYLAND_DISPLAY is unset)
@@ -669,26 +667,13 @@ mkdir -p "$work/openbox"
 cat >"$work/openbox/rc.xml" <<'END'
 <?xml version="1.0" encoding="UTF-8"?>
 <openbox_config xmlns="http://openbox.org/3.4/rc">
-  <focus>
-    <focusNew>no</focusNew>
-    <followMouse>no</followMouse>
-  </focus>
-  <placement>
-    <policy>Smart</policy>
-    <center>yes</center>
-  </placement>
+  <focus><focusNew>no</focusNew><followMouse>no</followMouse></focus>
+  <placement><policy>Smart</policy><center>yes</center></placement>
   <keyboard>
     <keybind key="A-Tab">
-      <action name="NextWindow">
-        <finalactions>
-          <action name="Focus"/>
-          <action name="Raise"/>
-        </finalactions>
-      </action>
+      <action name="NextWindow"><finalactions><action name="Focus"/><action name="Raise"/></finalactions></action>
     </keybind>
-    <keybind key="A-F4">
-      <action name="Close"/>
-    </keybind>
+    <keybind key="A-F4"><action name="Close"/></keybind>
   </keyboard>
 </openbox_config>
 END

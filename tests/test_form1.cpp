@@ -23,6 +23,25 @@
 
 class TestForm1 : public QObject {
     Q_OBJECT
+
+    // Every widget shows what the model holds: pictures and visibility.
+    static QString WindowMatchesModel(Form1 &w)
+    {
+        const Screen &s = w.G.View;
+        for (int16_t i = 0; i <= 80; i++) {
+            if (w.Picture5[i]->isVisibleTo(&w) != s.Boxes[i].Visible)
+                return QStringLiteral("box %1 visibility").arg(i);
+            if (s.Boxes[i].Changed)
+                return QStringLiteral("box %1 not synced").arg(i);
+        }
+        if (w.Label1->text() != s.Label1 || w.Label2->text() != s.Label2)
+            return QStringLiteral("captions");
+        if (w.EndScreen[Label3]->isVisibleTo(&w) != s.EndVisible[Label3] ||
+            w.Line[9]->isVisibleTo(&w) != s.EndVisible[Line9])
+            return QStringLiteral("end screen");
+        return QString();
+    }
+
   private slots:
     void initTestCase() { UseLanguage("en"); }
 
