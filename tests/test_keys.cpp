@@ -80,7 +80,8 @@ class TestKeys : public QObject {
             QCOMPARE(w.Reader.Account, QStringLiteral("The game is over. Score 0."));
         }
         QTest::keyClick(&w, Qt::Key_L);
-        QVERIFY2(w.Reader.Account.startsWith(QStringLiteral("The game is over. Score 0. ")), qPrintable(w.Reader.Account));
+        QVERIFY2(w.Reader.Account.startsWith(QStringLiteral("The game is over. Score 0. ")),
+                 qPrintable(w.Reader.Account));
     }
 
     // Keys as a player meets them: from a box ("from", Smile for the smile)
@@ -103,65 +104,58 @@ class TestKeys : public QObject {
                                     "Up from row 9, column 1: 4 empty, 1 orange, 4 empty.";
         const char *const lines24 = "hear Row 3: 9 empty. Column 7: 9 empty. Down from row 1, column 5: 5 empty. "
                                     "Up from row 9, column 1: 4 empty, 1 orange, 4 empty.";
-        struct Row {
-            const char *name;
-            int from;
-            const char *keys, *then;
+        auto row = [](const char *name, int from, const char *keys, const char *then) {
+            QTest::newRow(name) << from << QString::fromUtf8(keys) << QString::fromUtf8(then);
         };
-        const Row rows[] = {
-            {"right", 40, "Right", "focus 41"},
-            {"left", 40, "Left", "focus 39"},
-            {"up", 40, "Up", "focus 31"},
-            {"down", 40, "Down", "focus 49"},
-            {"keypad left", 40, "Num+Left", "focus 39"},
-            {"right at the edge", 8, "Right", "focus 8"},
-            {"left at the edge", 9, "Left", "focus 9"},
-            {"up at the top", 4, "Up", "focus 4"},
-            {"down at the bottom", 76, "Down", "focus 76"},
-            {"home", 40, "Home", "focus 36"},
-            {"end", 40, "End", "focus 44"},
-            {"ctrl+home", 40, "Ctrl+Home", "focus 0"},
-            {"ctrl+end", 40, "Ctrl+End", "focus 80"},
-            {"two digits go to their row and column", 40, "3, 7", "focus 24"},
-            {"a first digit is dropped by another key, which acts", 40, "3, 7, 5, Left, 2", "focus 23"},
-            {"a modifier alone between two digits drops nothing", 40, "2, Shift, Shift+1", "focus 9"},
-            {"space", 40, "Space", "pick up 40"},
-            {"return", 0, "Return", "pick up 0"},
-            {"keypad enter", 80, "Num+Enter", "pick up 80"},
-            {"space moves the picked-up ball", 40, "1, 1, Space, Right, Space", "red to 1"},
-            {"a held space acts once: the moved ball is not picked up", 40, "1, 1, Space, Right, Space, held Space",
-             "nothing"},
-            {"space on the smile", Smile, "Space", "new game"},
-            {"ctrl+n on a cell", 40, "Ctrl+N", "new game"},
-            {"ctrl+n on the smile", Smile, "Ctrl+N", "new game"},
-            {"a held ctrl+n starts no new game", 0, "held Ctrl+N", "nothing"},
-            {"an arrow on the smile", Smile, "Down", "nothing"},
-            {"end on the smile", Smile, "Ctrl+End", "nothing"},
-            {"shift+right", 40, "Shift+Right", "nothing"},
-            {"ctrl+right", 40, "Ctrl+Right", "nothing"},
-            {"alt+home", 40, "Alt+Home", "nothing"},
-            {"ctrl+space", 40, "Ctrl+Space", "nothing"},
-            {"shift+ctrl+n", 40, "Shift+Ctrl+N", "nothing"},
-            {"n", 40, "N", "nothing"},
-            {"escape", 40, "Esc", "nothing"},
-            {"r on the smile", Smile, "R", "hear Red ball: row 1, column 1."},
-            {"shift+m", 40, "Shift+M", "hear No magenta balls."},
-            {"ctrl+r", 40, "Ctrl+R", "nothing"},
-            {"x", 40, "X", lines40},
-            {"x asks of the cell two digits went to", 40, "3, 7, X", lines24},
-            {"i", 40, "I", "hear Score 0. 78 free cells. Next: ..."},
-            {"l tells the first game as a new game", Smile, "L", "hear New game. New balls: ..."},
-            {"l after a press no reader heard has nothing to repeat", 40, "1, 1, Space, L", "hear Nothing to repeat."},
-            {"3", 40, "3", "hear Row 3."},
-            {"shift+9, as some layouts type it", 40, "Shift+9", "hear Row 9."},
-            {"keypad 1", Smile, "Num+1", "hear Row 1."},
-            {"0", 40, "0", "nothing"},
-            {"s", Smile, "S", "hear Symbols shown."},
-            {"f1", 40, "F1", "manual"},
-            {"f1 on the smile", Smile, "F1", "manual"},
-        };
-        for (const Row &r : rows)
-            QTest::newRow(r.name) << r.from << QString::fromUtf8(r.keys) << QString::fromUtf8(r.then);
+        row("right", 40, "Right", "focus 41");
+        row("left", 40, "Left", "focus 39");
+        row("up", 40, "Up", "focus 31");
+        row("down", 40, "Down", "focus 49");
+        row("keypad left", 40, "Num+Left", "focus 39");
+        row("right at the edge", 8, "Right", "focus 8");
+        row("left at the edge", 9, "Left", "focus 9");
+        row("up at the top", 4, "Up", "focus 4");
+        row("down at the bottom", 76, "Down", "focus 76");
+        row("home", 40, "Home", "focus 36");
+        row("end", 40, "End", "focus 44");
+        row("ctrl+home", 40, "Ctrl+Home", "focus 0");
+        row("ctrl+end", 40, "Ctrl+End", "focus 80");
+        row("two digits go to their row and column", 40, "3, 7", "focus 24");
+        row("a first digit is dropped by another key, which acts", 40, "3, 7, 5, Left, 2", "focus 23");
+        row("a modifier alone between two digits drops nothing", 40, "2, Shift, Shift+1", "focus 9");
+        row("space", 40, "Space", "pick up 40");
+        row("return", 0, "Return", "pick up 0");
+        row("keypad enter", 80, "Num+Enter", "pick up 80");
+        row("space moves the picked-up ball", 40, "1, 1, Space, Right, Space", "red to 1");
+        row("a held space acts once: the moved ball stays", 40, "1, 1, Space, Right, Space, held Space", "nothing");
+        row("space on the smile", Smile, "Space", "new game");
+        row("ctrl+n on a cell", 40, "Ctrl+N", "new game");
+        row("ctrl+n on the smile", Smile, "Ctrl+N", "new game");
+        row("a held ctrl+n starts no new game", 0, "held Ctrl+N", "nothing");
+        row("an arrow on the smile", Smile, "Down", "nothing");
+        row("end on the smile", Smile, "Ctrl+End", "nothing");
+        row("shift+right", 40, "Shift+Right", "nothing");
+        row("ctrl+right", 40, "Ctrl+Right", "nothing");
+        row("alt+home", 40, "Alt+Home", "nothing");
+        row("ctrl+space", 40, "Ctrl+Space", "nothing");
+        row("shift+ctrl+n", 40, "Shift+Ctrl+N", "nothing");
+        row("n", 40, "N", "nothing");
+        row("escape", 40, "Esc", "nothing");
+        row("r on the smile", Smile, "R", "hear Red ball: row 1, column 1.");
+        row("shift+m", 40, "Shift+M", "hear No magenta balls.");
+        row("ctrl+r", 40, "Ctrl+R", "nothing");
+        row("x", 40, "X", lines40);
+        row("x asks of the cell two digits went to", 40, "3, 7, X", lines24);
+        row("i", 40, "I", "hear Score 0. 78 free cells. Next: ...");
+        row("l tells the first game as a new game", Smile, "L", "hear New game. New balls: ...");
+        row("l after a press no reader heard has nothing to repeat", 40, "1, 1, Space, L", "hear Nothing to repeat.");
+        row("3", 40, "3", "hear Row 3.");
+        row("shift+9, as some layouts type it", 40, "Shift+9", "hear Row 9.");
+        row("keypad 1", Smile, "Num+1", "hear Row 1.");
+        row("0", 40, "0", "nothing");
+        row("s", Smile, "S", "hear Symbols shown.");
+        row("f1", 40, "F1", "manual");
+        row("f1 on the smile", Smile, "F1", "manual");
     }
 
     void eachKeyDoesWhatThePlayerExpects()
@@ -193,15 +187,18 @@ class TestKeys : public QObject {
             QCOMPARE(w.G.State.Selected, int16_t(-1));
             QCOMPARE(CellIndex(w.G.State.SelX, w.G.State.SelY), box);
             return;
-        } else if (then.startsWith(QStringLiteral("red to "))) {
+        }
+        if (then.startsWith(QStringLiteral("red to "))) {
             QCOMPARE(w.G.State.Selected, int16_t(0));
             QCOMPARE(w.G.State.Board(box % 9 + 1, box / 9 + 1), int16_t(1));
             return;
-        } else if (then == QStringLiteral("new game")) {
+        }
+        if (then == QStringLiteral("new game")) {
             QCOMPARE(CountBalls(w.G), int16_t(3));
             QCOMPARE(w.G.Rnd.Drawn, uint64_t(9));
             return;
         }
+        // Any other key leaves the game as it was.
         QVERIFY(std::memcmp(&kept, &w.G.State, sizeof(GameState)) == 0);
         QCOMPARE(w.G.Rnd.Drawn, drawn);
         const QString rest = then.section(QLatin1Char(' '), 1);

@@ -23,9 +23,7 @@ done
 for l in $languages; do
     for po in resources/translations/$l.po docs/po/$l.po; do
         stats=$(LC_ALL=C msgfmt -c --statistics -o /dev/null "$copies/$po" 2>&1)
-        case $stats in
-        *untranslated* | *fuzzy*) fail "$po: $stats" ;;
-        esac
+        [[ $stats != *untranslated* && $stats != *fuzzy* ]] || fail "$po: $stats"
     done
 done
 echo "ok: $(echo en $languages | wc -w) languages, every text of the code, the menu entry, the metainfo and the manual translated"
