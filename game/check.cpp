@@ -3,9 +3,15 @@
 #include "game/check.h"
 
 #include "game/game.h"
+#include "game/report.h"
 #include "game/timer.h"
 #include "rules/lines.h"
 #include "screen/draw.h"
+
+// The bursts stay on the board for three ticks, just under a second at the
+// window's 300 ms tick: long enough to be seen, short enough not to hold up
+// the next move.
+constexpr int16_t BurstTicks = 3;
 
 void CheckLines(Game &g)
 {
@@ -14,15 +20,25 @@ void CheckLines(Game &g)
     s.RunsScored = 0;
     FindLines(s);
     if (s.RunsScored > 0) {
+        CountCleared(g);
         RemoveMarkedBalls(g);
         BurstMarkedCells(g);
-        StartClearDelay(g, 3);
+        StartClearDelay(g, BurstTicks);
     }
     SettleLines(s, scoreBefore);
     if (EarnedBonus(s))
-        //: The message when a press clears several lines, or clears on consecutive moves.
-        SetLabel2(g.View, QStringLiteral(QT_TRANSLATE_NOOP("Message", "Bonus!!!")));
-    SetLabel1(g.View, QString::number(s.Score));
+        LeaveMessage(g, BonusMessage);
+    ShowScore(g);
+}
+
+// A cell of an earlier burst still marked while its countdown runs bursts
+// again, but it is empty and clears nothing.
+void CountCleared(Game &g)
+{
+    for (int16_t x = 1; x <= BoardSize; x++)
+        for (int16_t y = 1; y <= BoardSize; y++)
+            if (g.State.Marked(x, y) == -1 && IsColor(g.State.Board(x, y)))
+                g.Report.Cleared[g.State.Board(x, y)]++;
 }
 
 void BurstMarkedCells(Game &g)

@@ -2,13 +2,14 @@
 #include "game/endgame.h"
 
 #include "game/game.h"
+#include "game/report.h"
 #include "screen/draw.h"
 
 void GameOver(Game &g)
 {
     ShowEndScreen(g);
-    //: The message as the board fills up and the game ends.
-    SetLabel2(g.View, QStringLiteral(QT_TRANSLATE_NOOP("Message", "Game Over!")));
+    g.Report.Ended = -1;
+    LeaveMessage(g, GameOverMessage);
 }
 
 void ShowEndScreen(Game &g)

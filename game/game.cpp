@@ -11,6 +11,7 @@ float SecondsSinceMidnight()
 void InitGame(Game &g)
 {
     g.State = GameState{};
+    g.Report = PressReport{};
     InitScreen(g.View);
     g.Rnd = Random{};
     Reseed(g.Rnd, 0.0f);

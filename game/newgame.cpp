@@ -4,6 +4,7 @@
 
 #include "game/endgame.h"
 #include "game/game.h"
+#include "game/report.h"
 #include "game/spawn.h"
 #include "game/timer.h"
 #include "rules/supply.h"
@@ -12,11 +13,13 @@
 void NewGame(Game &g)
 {
     GameState &s = g.State;
-    SetLabel2(g.View, QString());
+    BeginReport(g);
+    g.Report.NewGame = -1;
+    LeaveMessage(g, NoMessage);
     Reseed(g.Rnd, g.TimeOfDay());
     s.Blinking = 0;
     s.Score = 0;
-    SetLabel1(g.View, QString::number(s.Score));
+    ShowScore(g);
     RemoveMarkedBalls(g);
     ClearMarks(g);
     for (int16_t x = 1; x <= BoardSize; x++)
@@ -27,7 +30,7 @@ void NewGame(Game &g)
     ClearReserved(g.State);
     s.IsGameOver = 0;
     PickNewCells(g);
-    for (int16_t i = 1; i <= 3; i++) // the first game has no preview yet
+    for (int16_t i = 1; i <= NewBallCount; i++) // the first game has no preview yet
         RandomColor(g.Rnd, s.NextColor[i]);
     PlaceNewBalls(g);
     ClearReserved(g.State);
@@ -41,7 +44,7 @@ void NewGame(Game &g)
     int16_t x, y;
     CellXY(s.BlinkIndex, x, y);
     bool reused = false;
-    for (int16_t i = 1; i <= 3; i++)
+    for (int16_t i = 1; i <= NewBallCount; i++)
         if (s.NewPos[i].x == x && s.NewPos[i].y == y)
             reused = true;
     if (reused)

@@ -26,6 +26,10 @@ void PlaceBall(Game &g, CellPos pos, int16_t color)
     if (g.State.IsGameOver != 0)
         return;
     PutBall(g, pos.x, pos.y, color);
+    PressReport &r = g.Report;
+    r.PlacedCount++;
+    r.PlacedAt[r.PlacedCount] = pos;
+    r.PlacedColor[r.PlacedCount] = color;
 }
 
 void PickNewCell(Game &g, CellPos &pos)
@@ -37,17 +41,17 @@ void PickNewCell(Game &g, CellPos &pos)
 
 void PickNewCells(Game &g)
 {
-    for (int16_t i = 1; i <= 3; i++)
+    for (int16_t i = 1; i <= NewBallCount; i++)
         PickNewCell(g, g.State.NewPos[i]);
 }
 
 void PlaceNewBalls(Game &g)
 {
     GameState &s = g.State;
-    for (int16_t i = 1; i <= 3; i++)
+    for (int16_t i = 1; i <= NewBallCount; i++)
         PlaceBall(g, s.NewPos[i], s.NextColor[i]);
-    for (int16_t i = 1; i <= 3; i++)
+    for (int16_t i = 1; i <= NewBallCount; i++)
         RandomColor(g.Rnd, s.NextColor[i]);
-    for (int16_t i = 1; i <= 3; i++)
+    for (int16_t i = 1; i <= NewBallCount; i++)
         DrawPreview(g.View, i, s.NextColor[i]);
 }

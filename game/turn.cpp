@@ -5,6 +5,7 @@
 #include "game/check.h"
 #include "game/endgame.h"
 #include "game/game.h"
+#include "game/report.h"
 #include "game/spawn.h"
 #include "game/timer.h"
 #include "rules/path.h"
@@ -21,11 +22,18 @@ void Select(Game &g, int16_t index, int16_t x, int16_t y)
     s.SelX = x;
     s.SelY = y;
     s.SelColor = s.Board(x, y);
+    g.Report.PickedUp = -1;
+    g.Report.From = CellPos{x, y};
+    g.Report.Color = s.SelColor;
 }
 
 void Move(Game &g, int16_t x, int16_t y)
 {
     GameState &s = g.State;
+    g.Report.Moved = -1;
+    g.Report.From = CellPos{s.SelX, s.SelY};
+    g.Report.To = CellPos{x, y};
+    g.Report.Color = s.SelColor;
     StopBlink(g);
     s.Board(s.SelX, s.SelY) = Empty;
     EraseCell(g.View, CellIndex(s.SelX, s.SelY));
@@ -42,7 +50,8 @@ void Move(Game &g, int16_t x, int16_t y)
 void Picture5_Click(Game &g, int16_t index)
 {
     GameState &s = g.State;
-    SetLabel2(g.View, QString());
+    BeginReport(g);
+    LeaveMessage(g, NoMessage);
     CheckBoardFull(g.State);
     if (s.IsGameOver == -1)
         GameOver(g);
@@ -65,13 +74,13 @@ void Picture5_Click(Game &g, int16_t index)
         Move(g, x, y);
     } else {
         StopBlink(g);
-        //: The message when no path of free cells leads to the cell clicked.
-        SetLabel2(g.View, QStringLiteral(QT_TRANSLATE_NOOP("Message", "No Way!!!")));
+        LeaveMessage(g, NoWayMessage);
     }
 }
 
 void SpawnBalls(Game &g)
 {
+    g.Report.Spawned = -1;
     PickNewCells(g);
     PlaceNewBalls(g);
     CheckBoardFull(g.State);

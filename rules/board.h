@@ -11,6 +11,8 @@ constexpr int16_t CellCount = BoardSize * BoardSize;
 constexpr int16_t GridSide = BoardSize + 2;
 // The ball colours are the cell values 1..ColorCount.
 constexpr int16_t ColorCount = 6;
+// The balls each spawn brings, each shown first in a preview box.
+constexpr int16_t NewBallCount = 3;
 constexpr bool IsColor(int16_t c)
 {
     return c >= 1 && c <= ColorCount;

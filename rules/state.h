@@ -35,7 +35,7 @@ struct GameState {
     CellPos LineCells[BoardSize + 1];
     Run Runs[BoardSize + 2]; // 1..RunCount
     int16_t RunCount;
-    CellPos NewPos[4];    // 1..3: the cells of the latest spawn
-    int16_t NextColor[4]; // 1..3: the previewed colours
+    CellPos NewPos[NewBallCount + 1];    // 1..NewBallCount: the cells of the latest spawn
+    int16_t NextColor[NewBallCount + 1]; // 1..NewBallCount: the previewed colours
     Grid Reserved;        // -1: held by the spawn in progress
 };

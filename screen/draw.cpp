@@ -169,7 +169,7 @@ void DrawBurst(Screen &s, Random &rnd, int16_t box)
 
 void DrawPreview(Screen &s, int16_t slot, int16_t c)
 {
-    if (slot >= 1 && slot <= 3)
+    if (slot >= 1 && slot <= NewBallCount)
         DrawBall(s, PreviewBox(slot), c);
 }
 

@@ -8,13 +8,13 @@
 #include <QString>
 #include <cstdint>
 
-// Box numbers: 0..CellCount - 1 are the cell boxes; then the three
-// previews, slot 1 (leftmost) to 3.
+// Box numbers: 0..CellCount - 1 are the cell boxes; then the previews,
+// slot 1 (leftmost) to NewBallCount.
 constexpr int16_t PreviewBox(int16_t slot)
 {
     return static_cast<int16_t>(CellCount + slot - 1);
 }
-constexpr int16_t BoxCount = CellCount + 3;
+constexpr int16_t BoxCount = CellCount + NewBallCount;
 // The smile button, which has no box in the model.
 constexpr int16_t Smile = -1;
 constexpr int BoxSize = 30;

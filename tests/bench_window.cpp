@@ -5,7 +5,7 @@
 #include "game/newgame.h"
 #include "game/timer.h"
 #include "game/turn.h"
-#include "ui/form1.h"
+#include "ui/window/form1.h"
 
 #include <QApplication>
 #include <algorithm>

@@ -3,7 +3,7 @@
 // FLOOR_BLINK=1 the timer repaints one box a tick, as a blinking ball does;
 // with FLOOR_LABELS=1 it also shows two labels in the game's fonts, which
 // tells apart what text rendering itself costs.
-#include "ui/gamesize.h"
+#include "ui/platform/gamesize.h"
 
 #include <QApplication>
 #include <QLabel>

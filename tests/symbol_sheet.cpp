@@ -3,7 +3,7 @@
 // grey, as a player who sees no colour sees them.
 // Usage: symbol_sheet OUT.png
 #include "screen/draw.h"
-#include "ui/symbols.h"
+#include "ui/window/symbols.h"
 
 #include <QGuiApplication>
 #include <QPainter>

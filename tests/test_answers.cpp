@@ -24,7 +24,7 @@ class TestAnswers : public QObject {
         Form_Load(g);
         SetBoard(g, {"........1", ".........", "..11.....", ".........", ".........", ".........", "3........",
                      ".........", "123451234"});
-        SetLabel1(g.View, QStringLiteral("12"));
+        g.State.Score = 12;
         const int16_t next[4] = {0, 1, 2, 3};
         std::copy(next, next + 4, g.State.NextColor);
         QCOMPARE(BallsOf(g, 1), QStringLiteral("Red balls: row 1, column 9; row 3, column 3; row 3, column 4; "

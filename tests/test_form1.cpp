@@ -6,11 +6,11 @@
 #include "game/endgame.h"
 #include "ui/access/access.h"
 #include "screen/draw.h"
-#include "ui/focusring.h"
-#include "ui/form1.h"
-#include "ui/gamesize.h"
-#include "ui/language.h"
-#include "ui/symbols.h"
+#include "ui/window/focusring.h"
+#include "ui/window/form1.h"
+#include "ui/platform/gamesize.h"
+#include "ui/start/language.h"
+#include "ui/window/symbols.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,10 +4,10 @@
 // screens of two_screens.json).
 #include "helpers.h"
 
-#include "ui/form1.h"
-#include "ui/gamesize.h"
+#include "ui/window/form1.h"
+#include "ui/platform/gamesize.h"
 
-#include "ui/art.h"
+#include "ui/window/art.h"
 #include "screen/draw.h"
 
 #include <QPainter>

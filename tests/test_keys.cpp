@@ -6,8 +6,8 @@
 
 #include "game/endgame.h"
 #include "ui/access/access.h"
-#include "ui/form1.h"
-#include "ui/keys.h"
+#include "ui/window/form1.h"
+#include "ui/window/keys.h"
 
 #include <QApplication>
 #include <QDesktopServices>

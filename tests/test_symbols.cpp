@@ -4,8 +4,8 @@
 #include "window_helpers.h"
 
 #include "screen/draw.h"
-#include "ui/form1.h"
-#include "ui/symbols.h"
+#include "ui/window/form1.h"
+#include "ui/window/symbols.h"
 
 #include <QTest>
 

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "helpers.h"
-#include "ui/form1.h"
-#include "ui/language.h"
+#include "ui/window/form1.h"
+#include "ui/start/language.h"
 
 #include <QPaintEvent>
 #include <QTest>

@@ -4,7 +4,6 @@
 
 #include "ui/access/frame.h"
 #include "ui/access/widgets.h"
-#include "ui/picturebox.h"
 
 #include <QLabel>
 
@@ -15,7 +14,7 @@ QAccessibleInterface *Factory(const QString &key, QObject *object)
     if (key == QLatin1String("Form1"))
         return new FrameAccessible(static_cast<QWidget *>(object));
     if (key == QLatin1String("PictureBox"))
-        return new BoxAccessible(static_cast<PictureBox *>(object));
+        return new BoxAccessible(static_cast<QWidget *>(object));
     if (key == QLatin1String("QLabel") && PartsOf(static_cast<QLabel *>(object)))
         return new LabelAccessible(static_cast<QLabel *>(object));
     return nullptr;

@@ -63,5 +63,5 @@ QString GameSummary(const Game &g)
             free += g.State.Board(x, y) == Empty;
     //: The answer to I: %1 is the score, %n the free cells, %2 the next colours ("Next: red, orange, yellow.").
     return QCoreApplication::translate("Answers", "Score %1. %n free cells. %2", nullptr, free)
-        .arg(g.View.Label1, NextColours(g.State.NextColor));
+        .arg(QString::number(g.State.Score), NextColours(g.State.NextColor));
 }

@@ -4,8 +4,6 @@
 // no widget: they group the widgets that do, or speak for the window.
 #include "ui/access/frame.h"
 
-#include "ui/access/places.h"
-#include "ui/picturebox.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -65,7 +63,7 @@ class BoardAccessible : public Grouping, public QAccessibleTableInterface {
     QRect rect() const override
     {
         const ReaderParts *p = Parts();
-        const PictureBox *last = p ? p->Cells[CellCount - 1] : nullptr;
+        const QWidget *last = p ? p->Cells[CellCount - 1] : nullptr;
         return last ? ScreenRect(Window, p->Cells[0]->geometry() | last->geometry()) : QRect();
     }
     QAccessible::Role role() const override { return QAccessible::Table; }
@@ -265,7 +263,7 @@ int IndexOfChild(const QAccessibleInterface *parent, const QAccessibleInterface 
     return -1;
 }
 
-void ReadParts(const QWidget *window, const ReaderParts *parts)
+void RegisterParts(const QWidget *window, const ReaderParts *parts)
 {
     if (parts)
         Windows.insert(window, parts);
@@ -276,4 +274,19 @@ void ReadParts(const QWidget *window, const ReaderParts *parts)
 const ReaderParts *PartsOf(const QWidget *w)
 {
     return w ? Windows.value(w->window()) : nullptr;
+}
+
+QRect ScreenRect(const QWidget *w, const QRect &r)
+{
+    const ReaderParts *p = PartsOf(w);
+    return p && p->Place ? p->Place(w, r) : QRect(w->mapToGlobal(r.topLeft()), r.size());
+}
+
+int16_t CellOf(const QWidget *w)
+{
+    const ReaderParts *p = PartsOf(w);
+    for (int16_t i = 0; p && i < CellCount; i++)
+        if (p->Cells[i] == w)
+            return i;
+    return -1;
 }

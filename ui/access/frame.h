@@ -30,6 +30,11 @@ class FrameAccessible : public QAccessibleWidget {
 
 // The parts of the window a widget is in, or null.
 const ReaderParts *PartsOf(const QWidget *w);
+// Where rectangle r of widget w stands on the screen, in device pixels: the
+// unit of a screen reader's coordinates, also on a dense screen.
+QRect ScreenRect(const QWidget *w, const QRect &r);
+// The box number 0..CellCount - 1 of a cell's widget; -1 for any other.
+int16_t CellOf(const QWidget *w);
 // Where c stands among parent's children, or -1.
 int IndexOfChild(const QAccessibleInterface *parent, const QAccessibleInterface *c);
 // The first of a parent's children under (x, y) in device pixels that shows.

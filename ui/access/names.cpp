@@ -177,7 +177,7 @@ QString PreviewName(int16_t slot, int16_t c)
     return QCoreApplication::translate("Names", "Next ball %1: %2").arg(slot).arg(NextName(c));
 }
 
-QString NextColours(const int16_t next[4])
+QString NextColours(const int16_t next[NewBallCount + 1])
 {
     //: The colours of the next three balls, left to right.
     return QCoreApplication::translate("Names", "Next: %1, %2, %3.")

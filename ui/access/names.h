@@ -4,6 +4,8 @@
 // can give it the form the sentence needs.
 #pragma once
 
+#include "rules/board.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -28,7 +30,7 @@ QString CellName(int16_t x, int16_t y, int16_t value, bool selected);
 // "Next ball 2: green".
 QString PreviewName(int16_t slot, int16_t c);
 // "Next: red, orange, yellow." for the colours of slots 1..3.
-QString NextColours(const int16_t next[4]);
+QString NextColours(const int16_t next[NewBallCount + 1]);
 // Lists as the language joins them: runs or counts ("2 red, 5 empty"), and
 // places or new balls ("row 1, column 2; row 3, column 4").
 QString JoinCounts(const QStringList &parts);

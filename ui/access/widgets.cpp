@@ -3,36 +3,35 @@
 #include "ui/access/widgets.h"
 
 #include "ui/access/frame.h"
-#include "ui/access/places.h"
-#include "ui/picturebox.h"
 
 #include <QFontMetrics>
 #include <QLabel>
 
-BoxAccessible::BoxAccessible(PictureBox *box) : QAccessibleWidget(box)
+// A preview's click reaches nothing, so it controls nothing either.
+BoxAccessible::BoxAccessible(QWidget *box) : QAccessibleWidget(box)
 {
-    if (box->Clickable)
-        addControllingSignal(QStringLiteral("clicked()"));
-}
-
-PictureBox *BoxAccessible::Box() const
-{
-    return static_cast<PictureBox *>(widget());
+    addControllingSignal(QStringLiteral("clicked()"));
 }
 
 int BoxAccessible::Cell() const
 {
-    return Box()->Index >= 0 && Box()->Index < CellCount ? Box()->Index : -1;
+    return CellOf(widget());
+}
+
+bool BoxAccessible::Clickable() const
+{
+    const ReaderParts *p = PartsOf(widget());
+    return Cell() >= 0 || (p && p->Smile == widget());
 }
 
 QAccessible::Role BoxAccessible::role() const
 {
-    return Cell() >= 0 ? QAccessible::Cell : Box()->Clickable ? QAccessible::Button : QAccessible::Graphic;
+    return Cell() >= 0 ? QAccessible::Cell : Clickable() ? QAccessible::Button : QAccessible::Graphic;
 }
 
 QAccessibleInterface *BoxAccessible::table() const
 {
-    auto *frame = dynamic_cast<FrameAccessible *>(QAccessible::queryAccessibleInterface(Box()->window()));
+    auto *frame = dynamic_cast<FrameAccessible *>(QAccessible::queryAccessibleInterface(widget()->window()));
     return Cell() >= 0 && frame ? frame->Board() : nullptr;
 }
 
@@ -51,17 +50,18 @@ QRect BoxAccessible::rect() const
 // set-focus action.
 QStringList BoxAccessible::actionNames() const
 {
-    return Box()->Clickable ? QStringList{pressAction(), setFocusAction()} : QStringList{};
+    return Clickable() ? QStringList{pressAction(), setFocusAction()} : QStringList{};
 }
 
+// The press is the box's own clicked signal, as a click sends it.
 void BoxAccessible::doAction(const QString &name)
 {
-    if (!Box()->Clickable || !Box()->isVisible())
+    if (!Clickable() || !widget()->isVisible())
         return;
     if (name == pressAction())
-        emit Box()->clicked();
+        QMetaObject::invokeMethod(widget(), "clicked");
     else if (name == setFocusAction())
-        Box()->setFocus(Qt::OtherFocusReason);
+        widget()->setFocus(Qt::OtherFocusReason);
 }
 
 void *BoxAccessible::interface_cast(QAccessible::InterfaceType t)

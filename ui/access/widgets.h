@@ -7,14 +7,13 @@
 
 #include <QAccessibleWidget>
 
-class PictureBox;
 class QLabel;
 
 // A box: a table cell on the board, a button for the smile, a graphic for
 // a preview. The clickable ones press as a click does.
 class BoxAccessible : public QAccessibleWidget, public QAccessibleTableCellInterface {
   public:
-    explicit BoxAccessible(PictureBox *box);
+    explicit BoxAccessible(QWidget *box);
     QAccessible::Role role() const override;
     QAccessibleInterface *parent() const override;
     QRect rect() const override;
@@ -32,9 +31,10 @@ class BoxAccessible : public QAccessibleWidget, public QAccessibleTableCellInter
     QAccessibleInterface *table() const override;
 
   private:
-    PictureBox *Box() const;
     // The box index 0..80 on the board, -1 for the smile and the previews.
     int Cell() const;
+    // A cell or the smile, which press as a click does; not a preview.
+    bool Clickable() const;
 };
 
 // A label with its text through the Text interface. The message label is a

@@ -1,11 +1,12 @@
 // Form1's controls, built at the places, in the fonts and in the colours of
 // the game's own layout; everything the game changes comes through the
 // screen model.
-#include "ui/form1.h"
+#include "ui/window/form1.h"
 
 #include "game/newgame.h"
-#include "ui/gamesize.h"
-#include "ui/identity.h"
+#include "ui/platform/gamesize.h"
+#include "ui/platform/identity.h"
+#include "ui/platform/places.h"
 
 #include <QCoreApplication>
 
@@ -65,9 +66,9 @@ PictureBox *Form1::MakeBox(int16_t box, int x, int y)
 Form1::Form1()
 {
     InstallAccessibility(); // before any box's interface is asked for and cached
-    Reader.Cells = Picture5;
     Reader.EndScreen = EndScreen;
-    ReadParts(this, &Reader);
+    Reader.Place = DeviceScreenRect;
+    RegisterParts(this, &Reader);
     InitGame(G);
     // A normal top-level window, which window managers place and focus and
     // list in their taskbars and window switchers (Alt+Tab), so that a player
@@ -80,6 +81,7 @@ Form1::Form1()
 
     for (int16_t i = 0; i < CellCount; i++) {
         Picture5[i] = MakeBox(i, 8 + 32 * (i % BoardSize), 56 + 32 * (i / BoardSize));
+        Reader.Cells[i] = Picture5[i];
         connect(Picture5[i], &PictureBox::clicked, this, [this, i] { Press(i); });
     }
     Picture4 = MakeBox(PreviewBox(1), 200, 8);
@@ -150,11 +152,8 @@ Form1::Form1()
     connect(&Timer1, &QTimer::timeout, this, &Form1::Tick);
     // The first game is told as a new game, for a player who asks for the
     // last account before any press.
-    Heard before, after;
-    Listen(G, before);
     Form_Load(G);
-    Listen(G, after);
-    LastAccount = Account(G, before, after, Smile);
+    LastAccount = Account(G);
     Sync();
     FollowRatio(); // the sharp pictures, the smile, the cursor and the icon
     Timer1.start();
@@ -163,5 +162,5 @@ Form1::Form1()
 // Readers stop asking for the parts before they go.
 Form1::~Form1()
 {
-    ReadParts(this, nullptr);
+    RegisterParts(this, nullptr);
 }

@@ -1,9 +1,9 @@
 // Each window system gets what it needs of the window: see wayland.cpp and
 // x11.cpp.
-#include "ui/platform.h"
+#include "ui/platform/platform.h"
 
-#include "ui/wayland.h"
-#include "ui/x11.h"
+#include "ui/platform/wayland.h"
+#include "ui/platform/x11.h"
 
 #include <QGuiApplication>
 

@@ -1,7 +1,7 @@
 // X11: the window manager's focus for a new window.
-#include "ui/x11.h"
+#include "ui/platform/x11.h"
 
-#include "ui/x11connection.h"
+#include "ui/platform/x11connection.h"
 
 #if QUINTET_XCB
 #include <QTimer>

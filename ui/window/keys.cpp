@@ -2,7 +2,7 @@
 // edges; Space and Return press; two digits go to a row and column. Ctrl+N
 // presses the smile, S shows or hides the symbols, F1 opens the manual and
 // the letters of the colours, X, I and L ask questions, from anywhere.
-#include "ui/keys.h"
+#include "ui/window/keys.h"
 
 #include "rules/board.h"
 

@@ -1,8 +1,8 @@
 // Form1's keys: what each does, from the key map. A key that presses makes
 // the same call as a click.
-#include "ui/form1.h"
+#include "ui/window/form1.h"
 
-#include "ui/keys.h"
+#include "ui/window/keys.h"
 
 #include <QDesktopServices>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 // The names a screen reader reads for the cells and the previews, kept in
 // step with the board.
-#include "ui/form1.h"
+#include "ui/window/form1.h"
 
 // Names follow the board, not the pictures: a blink changes no name, and a
 // selection, which draws nothing, does. Only the names that differ are set.

@@ -4,9 +4,9 @@
 // state, so the window has a minimum size only, and the game keeps it at its
 // own size in the normal state. Maximised or full screen, the game stands in
 // the middle of the window's navy surround.
-#include "ui/wayland.h"
+#include "ui/platform/wayland.h"
 
-#include "ui/gamesize.h"
+#include "ui/platform/gamesize.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -1,11 +1,11 @@
 // Quintet: read the command line, start the window and run until it is closed.
-#include "ui/end.h"
-#include "ui/form1.h"
-#include "ui/identity.h"
-#include "ui/language.h"
-#include "ui/options.h"
-#include "ui/platform.h"
-#include "ui/program.h"
+#include "ui/start/end.h"
+#include "ui/window/form1.h"
+#include "ui/platform/identity.h"
+#include "ui/start/language.h"
+#include "ui/start/options.h"
+#include "ui/platform/platform.h"
+#include "ui/start/program.h"
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
 // A reader's places: from the widgets' own geometry, scaled to device pixels,
 // from where X has the window when it can say.
-#include "ui/access/places.h"
+#include "ui/platform/places.h"
 
-#include "ui/platform.h"
-#include "ui/x11connection.h"
+#include "ui/platform/platform.h"
+#include "ui/platform/x11connection.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -44,7 +44,7 @@ bool DeviceOrigin(const QWidget *window, QPoint &at)
 // Qt reports places in logical pixels; a screen reader's unit is the device
 // pixel, which the screen's ratio scales. A Wayland surface has no place on
 // the screen, and there the logical pixels stay.
-QRect ScreenRect(const QWidget *w, const QRect &r)
+QRect DeviceScreenRect(const QWidget *w, const QRect &r)
 {
     const QScreen *screen = w->screen();
     const bool scaled = screen && !OnWayland();

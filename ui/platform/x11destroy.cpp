@@ -1,9 +1,9 @@
 // X11: the end of the game when another program destroys its window
 // (xdotool windowclose, xkill without killing the client): Qt passes that X
 // event on and does nothing else.
-#include "ui/x11.h"
+#include "ui/platform/x11.h"
 
-#include "ui/x11connection.h"
+#include "ui/platform/x11connection.h"
 
 #if QUINTET_XCB
 #include <QAbstractNativeEventFilter>

@@ -1,10 +1,10 @@
 // A picture box paints its model's picture, with the symbol of its ball when
 // symbols are shown, or a fixed pixmap for the smile; and it makes a click of
 // a left press and release on itself.
-#include "ui/picturebox.h"
+#include "ui/window/picturebox.h"
 
-#include "ui/platform.h"
-#include "ui/wayland.h"
+#include "ui/platform/platform.h"
+#include "ui/platform/wayland.h"
 
 #include <QFocusEvent>
 #include <QMouseEvent>

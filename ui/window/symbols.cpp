@@ -4,7 +4,7 @@
 // pixel is inked when its centre lies in the shape. They keep well inside
 // the ball, whose colour still shows around them, and each pair differs in
 // at least 38 pixels of a box at ratio 1.
-#include "ui/symbols.h"
+#include "ui/window/symbols.h"
 
 #include <QtMath>
 #include <cmath>

@@ -1,11 +1,11 @@
 // Form1 in play: the model brought to the widgets, ticks, and the pictures
 // at the window's pixel ratio.
-#include "ui/form1.h"
+#include "ui/window/form1.h"
 
 #include "game/timer.h"
 #include "screen/draw.h"
-#include "ui/art.h"
-#include "ui/platform.h"
+#include "ui/window/art.h"
+#include "ui/platform/platform.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

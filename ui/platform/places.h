@@ -7,4 +7,4 @@ class QWidget;
 
 // Where rectangle r of widget w stands on the screen, in device pixels: the
 // unit of a screen reader's coordinates, also on a dense screen.
-QRect ScreenRect(const QWidget *w, const QRect &r);
+QRect DeviceScreenRect(const QWidget *w, const QRect &r);

@@ -2,7 +2,7 @@
 // what the command line gave.
 #pragma once
 
-#include "ui/options.h"
+#include "ui/start/options.h"
 
 #include <QList>
 #include <QString>

@@ -1,5 +1,5 @@
 // Qt's own connection, found only on its xcb platform.
-#include "ui/x11connection.h"
+#include "ui/platform/x11connection.h"
 
 #if QUINTET_XCB
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 // The window's art at any device pixel ratio, from the pictures that
 // scripts/draw-art.py draws for each size.
-#include "ui/art.h"
+#include "ui/window/art.h"
 
 #include <QtMath>
 

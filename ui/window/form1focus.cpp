@@ -1,9 +1,9 @@
 // Form1's focus: where it is, the Tab chain between the smile and the board,
 // and the ring that shows it while keys are in use.
-#include "ui/form1.h"
+#include "ui/window/form1.h"
 
-#include "ui/platform.h"
-#include "ui/wayland.h"
+#include "ui/platform/platform.h"
+#include "ui/platform/wayland.h"
 
 #include <QMouseEvent>
 

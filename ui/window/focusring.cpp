@@ -1,6 +1,6 @@
 // The ring is drawn by the window over its own navy background, in the gap
 // around a box; only the ring's pixels are ever repainted for it.
-#include "ui/focusring.h"
+#include "ui/window/focusring.h"
 
 #include <QPainter>
 #include <QWidget>

@@ -1,10 +1,10 @@
 // Qt's own parser reads the options, so they behave as in every Qt program;
 // the game prints its own answers, as a program without a window yet.
-#include "ui/options.h"
+#include "ui/start/options.h"
 
-#include "ui/end.h"
-#include "ui/identity.h"
-#include "ui/language.h"
+#include "ui/start/end.h"
+#include "ui/platform/identity.h"
+#include "ui/start/language.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

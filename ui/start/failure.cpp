@@ -1,9 +1,9 @@
 // Qt says why a start failed in messages meant for developers; a player needs
 // the one thing that is missing, named as the command line or the
 // environment gave it.
-#include "ui/failure.h"
+#include "ui/start/failure.h"
 
-#include "ui/language.h"
+#include "ui/start/language.h"
 
 #include <QCoreApplication>
 #include <QDir>

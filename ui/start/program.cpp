@@ -1,9 +1,9 @@
 // Qt chooses the platform and reaches the display itself; the game only
 // listens to what it says on the way, and speaks if it fails.
-#include "ui/program.h"
+#include "ui/start/program.h"
 
-#include "ui/failure.h"
-#include "ui/identity.h"
+#include "ui/start/failure.h"
+#include "ui/platform/identity.h"
 
 #include <QMutex>
 #include <QString>

@@ -4,10 +4,10 @@
 
 #include "game/game.h"
 #include "ui/access/access.h"
-#include "ui/focusring.h"
-#include "ui/keys.h"
-#include "ui/picturebox.h"
-#include "ui/symbols.h"
+#include "ui/window/focusring.h"
+#include "ui/window/keys.h"
+#include "ui/window/picturebox.h"
+#include "ui/window/symbols.h"
 
 #include <QLabel>
 #include <QTimer>

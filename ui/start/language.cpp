@@ -1,7 +1,7 @@
 // The translations live in the binary's resources under :/i18n; Qt's own
 // come from Qt's translations directory. A text missing from the player's
 // language falls back to English text by text.
-#include "ui/language.h"
+#include "ui/start/language.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "screen/screen.h"
-#include "ui/symbols.h"
+#include "ui/window/symbols.h"
 
 #include <QPixmap>
 #include <QWidget>

@@ -1,6 +1,6 @@
 // The end without Qt's teardown, which the sanitizers' leak check must be
 // asked to follow.
-#include "ui/end.h"
+#include "ui/start/end.h"
 
 #include <cstdio>
 #include <cstdlib>
