@@ -52,6 +52,9 @@ void Picture5_Click(Game &g, int16_t index)
     GameState &s = g.State;
     BeginReport(g);
     LeaveMessage(g, NoMessage);
+    // A full board at a click shows the end screen again; the click then goes
+    // on as any click does, out of sight behind it, and changes nothing a
+    // player can see until the smile starts a new game.
     CheckBoardFull(g.State);
     if (s.IsGameOver == -1)
         GameOver(g);

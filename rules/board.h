@@ -10,7 +10,8 @@ constexpr int16_t CellCount = BoardSize * BoardSize;
 // A grid's side: the board and a ring of one cell around it.
 constexpr int16_t GridSide = BoardSize + 2;
 // The ball colours are the cell values 1..ColorCount.
-constexpr int16_t ColorCount = 6;
+enum BallColor : int16_t { RedBall = 1, OrangeBall, YellowBall, GreenBall, CyanBall, MagentaBall };
+constexpr int16_t ColorCount = MagentaBall;
 // The balls each spawn brings, each shown first in a preview box.
 constexpr int16_t NewBallCount = 3;
 constexpr bool IsColor(int16_t c)

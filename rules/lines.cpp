@@ -85,13 +85,17 @@ void SplitRuns(GameState &s)
     }
 }
 
+// A line needs five balls, and scores two less than its length: three for
+// five, a point more for each ball beyond.
+constexpr int16_t LineMin = 5, LineDiscount = 2;
+
 void ScoreRuns(GameState &s)
 {
     for (int16_t i = 1; i <= s.RunCount; i++) {
         const Run &r = s.Runs[i];
-        if (r.Value == Empty || r.Length <= 4)
+        if (r.Value == Empty || r.Length < LineMin)
             continue;
-        SetScore(s, int32_t{s.Score} + r.Length - 2);
+        SetScore(s, int32_t{s.Score} + r.Length - LineDiscount);
         s.RunsScored++;
         for (int16_t j = 1; j <= r.Length; j++)
             s.Marked(r.Cells[j].x, r.Cells[j].y) = -1;

@@ -12,14 +12,13 @@
 
 namespace {
 
-// 0 outside the ball, 1 its black outline, 2 its inside. The disc is centred
-// on (14, 14) with radius 12 and so covers 2..26 in both directions.
+// 0 outside the ball, 1 its black outline, 2 its inside.
 using Mask = std::array<std::array<uint8_t, BoxSize>, BoxSize>;
 
 constexpr bool InDisc(int x, int y)
 {
-    int dx = x - 14, dy = y - 14;
-    return dx * dx + dy * dy <= 12 * 12 + 12; // radius 12.5: a round rim
+    int dx = x - BallPixel, dy = y - BallPixel;
+    return dx * dx + dy * dy <= BallRadius * BallRadius + BallRadius; // radius 12.5: a round rim
 }
 
 constexpr Mask MakeBallMask()
@@ -69,8 +68,8 @@ void Line(QRgb *px, int stride, QRgb color, int x0, int y0, int x1, int y1)
 }
 
 // The device-resolution picture, drawn smooth with the same geometry from
-// what the box records: the ball fills the pixels 2..26, so its disc spans
-// 2 to 27 around BallCentre; a line runs between pixel centres. The image's device
+// what the box records: the ball around BallCentre, and each line between
+// pixel centres. The image's device
 // pixel ratio gives the painter the scale by itself. Drawn whole each time,
 // so a picture drawn anew at another ratio is the one the box would have had.
 void DrawSharp(Box &b)
@@ -85,14 +84,14 @@ void DrawSharp(Box &b)
     auto ball = [&p](int16_t c) {
         p.setPen(QPen(QColor(qRgb(0, 0, 0)), 1.0));
         p.setBrush(QColor(ToRgb(ColorValue(c))));
-        p.drawEllipse(QPointF(BallCentre, BallCentre), 12.0, 12.0);
+        p.drawEllipse(QPointF(BallCentre, BallCentre), BallRadius, BallRadius);
     };
     if (b.Under >= 0)
         ball(b.Under);
     for (int16_t n = 0; n < b.LineCount; n++) {
         const Stroke &l = b.Lines[n];
         p.setPen(QPen(QColor(l.Color), 1.0, Qt::SolidLine, Qt::SquareCap));
-        p.drawLine(QPointF(15.5, 15.5), QPointF(l.X + 0.5, l.Y + 0.5));
+        p.drawLine(QPointF(BurstOrigin + 0.5, BurstOrigin + 0.5), QPointF(l.X + 0.5, l.Y + 0.5));
     }
     if (b.Over >= 0)
         ball(b.Over);
@@ -109,12 +108,12 @@ int16_t Channel(Random &rnd)
 int32_t ColorValue(int16_t c)
 {
     switch (c) {
-    case 1: return 0x0000FF; // red
-    case 2: return 0x0080FF; // orange
-    case 3: return 0x00FFFF; // yellow
-    case 4: return 0x00FF00; // green
-    case 5: return 0xFFFF00; // cyan
-    case 6: return 0xFF00FF; // magenta
+    case RedBall: return 0x0000FF;
+    case OrangeBall: return 0x0080FF;
+    case YellowBall: return 0x00FFFF;
+    case GreenBall: return 0x00FF00;
+    case CyanBall: return 0xFFFF00;
+    case MagentaBall: return 0xFF00FF;
     default: return 0x000000;
     }
 }
@@ -160,7 +159,7 @@ void DrawBurst(Screen &s, Random &rnd, int16_t box)
         int16_t gr = Channel(rnd);
         int16_t bl = Channel(rnd);
         b.PenColor = qRgb(r, gr, bl);
-        Line(px, stride, b.PenColor, 15, 15, x, y);
+        Line(px, stride, b.PenColor, BurstOrigin, BurstOrigin, x, y);
         b.Lines[b.LineCount++] = Stroke{x, y, b.PenColor};
     }
     DrawSharp(b);

@@ -27,6 +27,8 @@ void InitScreen(Screen &s)
         b.Visible = true;
         b.Changed = true;
     }
+    // The score label's caption as the window is drawn, before the new game
+    // at load puts the score 0 there.
     s.Label1 = QStringLiteral("1234567");
     s.Label2.clear();
     for (bool &v : s.EndVisible)

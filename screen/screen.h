@@ -18,11 +18,21 @@ constexpr int16_t BoxCount = CellCount + NewBallCount;
 // The smile button, which has no box in the model.
 constexpr int16_t Smile = -1;
 constexpr int BoxSize = 30;
-// The ball's centre in a box, in logical pixels: its disc spans 2 to 27.
-constexpr double BallCentre = 14.5;
+// The board's boxes stand CellPitch pixels apart, so a gap of two pixels
+// lies between two boxes.
+constexpr int CellPitch = 32;
+// The ball: a disc of radius BallRadius around the pixel BallPixel of its
+// box, in both directions. Its exact picture fills the pixels 2..26, and a
+// smooth one spans 2 to 27 around BallCentre, that pixel's centre.
+constexpr int BallPixel = 14;
+constexpr int BallRadius = 12;
+constexpr double BallCentre = BallPixel + 0.5;
 constexpr int16_t BurstLines = 100; // the lines of one burst
+// The pixel every line of a burst starts from, one right and down of the
+// ball's: the burst's own centre of the box.
+constexpr int16_t BurstOrigin = 15;
 
-// One line of a burst, from (15, 15) to (X, Y), in its colour.
+// One line of a burst, from (BurstOrigin, BurstOrigin) to (X, Y), in its colour.
 struct Stroke {
     int16_t X, Y;
     QRgb Color;

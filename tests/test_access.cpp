@@ -215,7 +215,7 @@ class TestAccess : public QObject {
         QCOMPARE(frame->child(0), Of(w.Picture1));
         QCOMPARE(frame->child(2), Of(w.Picture4));
         QCOMPARE(frame->child(10), Of(w.EndScreen[Label7]));
-        QCOMPARE(frame->indexOfChild(Of(w.Line[1])), -1);
+        QCOMPARE(frame->indexOfChild(Of(w.Reader.MessageFrame[1])), -1);
         QCOMPARE(frame->child(12), nullptr);
 
         QAccessibleInterface *bar = frame->child(11);
@@ -285,7 +285,7 @@ class TestAccess : public QObject {
                 static_cast<QWidget *>(c)->move(static_cast<QWidget *>(c)->pos() + QPoint(98, 93));
         QAccessibleInterface *board = Of(&w)->child(5), *bar = Of(&w)->child(11);
         QCOMPARE(board->rect(), Of(w.Picture5[0])->rect() | Of(w.Picture5[80])->rect());
-        QCOMPARE(bar->rect(), Of(w.Line[7])->rect() | Of(w.Line[5])->rect());
+        QCOMPARE(bar->rect(), Of(w.Reader.MessageFrame[0])->rect() | Of(w.Reader.MessageFrame[1])->rect());
         QCOMPARE(bar->child(1)->rect(), Of(w.Label2)->rect()); // the account stands where the message does
         const QPoint c = Of(w.Picture5[40])->rect().center();
         QCOMPARE(Of(&w)->childAt(c.x(), c.y()), board); // a reader's hit test finds the board

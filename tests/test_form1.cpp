@@ -37,7 +37,7 @@ class TestForm1 : public QObject {
         if (w.Label1->text() != s.Label1 || w.Label2->text() != s.Label2)
             return QStringLiteral("captions");
         if (w.EndScreen[Label3]->isVisibleTo(&w) != s.EndVisible[Label3] ||
-            w.Line[9]->isVisibleTo(&w) != s.EndVisible[Line9])
+            w.EndScreen[Line9]->isVisibleTo(&w) != s.EndVisible[Line9])
             return QStringLiteral("end screen");
         return QString();
     }
@@ -223,10 +223,14 @@ class TestForm1 : public QObject {
         QCOMPARE(w.EndScreen[Label3]->geometry(), QRect(8, 104, 289, 33));
         QCOMPARE(w.EndScreen[Label5]->geometry(), QRect(8, 168, 289, 49));
         QCOMPARE(w.EndScreen[Label7]->geometry(), QRect(8, 256, 289, 33));
-        QCOMPARE(w.Line[1]->geometry(), QRect(195, 4, 104, 1));
-        QCOMPARE(w.Line[2]->geometry(), QRect(195, 41, 105, 1));
-        QCOMPARE(w.Line[6]->geometry(), QRect(293, 348, 1, 58));
-        QCOMPARE(w.Line[9]->geometry(), QRect(8, 56, 289, 4));
+        // The lines, the window's plain widgets: Line1 to Line9.
+        QList<QRect> lines;
+        for (const QWidget *c : w.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (c->metaObject() == &QWidget::staticMetaObject)
+                lines << c->geometry();
+        QCOMPARE(lines, (QList<QRect>{{195, 4, 104, 1}, {195, 41, 105, 1}, {195, 4, 1, 38}, {298, 4, 1, 38},
+                                      {12, 405, 282, 1}, {293, 348, 1, 58}, {12, 348, 282, 1}, {12, 348, 1, 58},
+                                      {8, 56, 289, 4}}));
         QCOMPARE(static_cast<QLabel *>(w.EndScreen[Label3])->text(), QStringLiteral("Click smile to try again"));
         QCOMPARE(w.Picture1->toolTip(), QStringLiteral("Start New Game"));
         QCOMPARE(w.Picture1->cursor().hotSpot(), QPoint(12, 1));

@@ -83,7 +83,7 @@ class BoardAccessible : public Grouping, public QAccessibleTableInterface {
     QAccessibleInterface *cellAt(int row, int column) const override
     {
         const bool in = row >= 0 && row < BoardSize && column >= 0 && column < BoardSize;
-        return in ? child(row * BoardSize + column) : nullptr;
+        return in ? child(CellIndex(int16_t(column + 1), int16_t(row + 1))) : nullptr;
     }
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface *> selectedCells() const override { return {}; }

@@ -5,12 +5,14 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <iterator>
 
 namespace {
 
 const char *const Context = "Colours";
 
-// Index 0 is the empty cell, 1..6 the colours.
+// Each table holds a phrase for every cell value, in order: index 0 is the
+// empty cell (null where a use has none), then RedBall to MagentaBall.
 const char *const Balls[] = {
     //: What an empty cell holds: "Row 3, column 5: empty".
     QT_TRANSLATE_NOOP("Colours", "empty"),
@@ -109,15 +111,19 @@ const char *const Nones[] = {
     QT_TRANSLATE_NOOP("Colours", "No magenta balls."),
 };
 
-// A colour 1..ColorCount, or 0 where the use has an empty cell and c is none.
-int16_t Colour(int16_t c)
+template <size_t N> constexpr bool EveryValue(const char *const (&)[N])
 {
-    return IsColor(c) ? c : 0;
+    return N == ColorCount + 1;
 }
+static_assert(EveryValue(Balls) && EveryValue(Nexts) && EveryValue(Counts) && EveryValue(NewBalls) &&
+              EveryValue(Headings) && EveryValue(Nones));
 
+// The game only ever asks for a colour, or for the empty cell where a use
+// has one; anything else gets the empty cell's phrase, or the first colour's
+// where there is none, rather than a read outside the table.
 QString Phrase(const char *const phrases[], int16_t c, int n = -1)
 {
-    const int16_t i = Colour(c) ? Colour(c) : phrases[0] ? 0 : 1;
+    const int16_t i = IsColor(c) ? c : phrases[0] ? 0 : RedBall;
     return QCoreApplication::translate(Context, phrases[i], nullptr, n);
 }
 

@@ -18,6 +18,21 @@ int BoxAccessible::Cell() const
     return CellOf(widget());
 }
 
+// Qt's tables count rows and columns from 0.
+int BoxAccessible::columnIndex() const
+{
+    int16_t x, y;
+    CellXY(int16_t(Cell()), x, y);
+    return x - 1;
+}
+
+int BoxAccessible::rowIndex() const
+{
+    int16_t x, y;
+    CellXY(int16_t(Cell()), x, y);
+    return y - 1;
+}
+
 bool BoxAccessible::Clickable() const
 {
     const ReaderParts *p = PartsOf(widget());

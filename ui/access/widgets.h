@@ -24,8 +24,8 @@ class BoxAccessible : public QAccessibleWidget, public QAccessibleTableCellInter
     bool isSelected() const override { return false; }
     QList<QAccessibleInterface *> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return Cell() % BoardSize; }
-    int rowIndex() const override { return Cell() / BoardSize; }
+    int columnIndex() const override;
+    int rowIndex() const override;
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface *table() const override;

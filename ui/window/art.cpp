@@ -33,11 +33,16 @@ QPixmap ArtAt(const char *name, qreal ratio)
     return p;
 }
 
+namespace {
+
+// The pixel of a hand of the given size that the fingertip points with.
 QPoint HandHotSpot(int size)
 {
     // The fingertip's top point lies at (12.25, 1) in the design.
     return QPoint(size * 49 / 128, size / 32);
 }
+
+} // namespace
 
 QCursor HandCursor(qreal ratio, bool wayland)
 {

@@ -10,8 +10,6 @@
 // pixels large and carrying that ratio. Art is drawn at 32, 40, 48, 56, 64,
 // 80 and 96 pixels; other sizes are the next larger one shrunk smoothly.
 QPixmap ArtAt(const char *name, qreal ratio);
-// The pixel of a hand of the given size that the fingertip points with.
-QPoint HandHotSpot(int size);
 // The hand for the platform: on Wayland its hot spot in the cursor surface's
 // logical pixels.
 QCursor HandCursor(qreal ratio, bool wayland);

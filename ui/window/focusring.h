@@ -2,6 +2,8 @@
 // around a box, never over it.
 #pragma once
 
+#include "screen/screen.h"
+
 #include <QRect>
 #include <QRegion>
 #include <cstdint>
@@ -17,7 +19,7 @@ struct KeyboardFocus {
 };
 
 // The ring's width in logical pixels, all of the gap between two boxes.
-constexpr int RingWidth = 2;
+constexpr int RingWidth = CellPitch - BoxSize;
 
 // The focus ring around a box: RingWidth pixels wide, in the gap around the
 // box and never over it.

@@ -1,14 +1,25 @@
-// Form1 in play: the model brought to the widgets, ticks, and the pictures
-// at the window's pixel ratio.
+// Form1 showing the model: the widgets brought up to date after each event,
+// the ticks, and the pictures at the window's pixel ratio.
 #include "ui/window/form1.h"
 
 #include "game/timer.h"
 #include "screen/draw.h"
-#include "ui/window/art.h"
 #include "ui/platform/platform.h"
+#include "ui/window/art.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+
+namespace {
+
+// The widget of a model box: a cell box, or a preview slot from the left.
+PictureBox *BoxWidget(const Form1 &w, int16_t box)
+{
+    PictureBox *const previews[NewBallCount] = {w.Picture4, w.Picture3, w.Picture2};
+    return box < CellCount ? w.Picture5[box] : previews[box - PreviewBox(1)];
+}
+
+} // namespace
 
 bool Form1::event(QEvent *e)
 {
@@ -39,13 +50,6 @@ void Form1::Tick()
     Sync();
 }
 
-// The widget of a model box: a cell box, or preview slot 1, 2 or 3.
-PictureBox *Form1::BoxWidget(int16_t box) const
-{
-    PictureBox *previews[3] = {Picture4, Picture3, Picture2};
-    return box < CellCount ? Picture5[box] : previews[box - PreviewBox(1)];
-}
-
 void Form1::Sync()
 {
     UpdateNames();
@@ -54,7 +58,7 @@ void Form1::Sync()
         if (!b.Changed)
             continue;
         b.Changed = false;
-        PictureBox *w = BoxWidget(i);
+        PictureBox *w = BoxWidget(*this, i);
         if (w->isVisibleTo(this) != b.Visible)
             w->setVisible(b.Visible);
         w->update();
@@ -67,6 +71,15 @@ void Form1::Sync()
     ShowMessage(Label2, QCoreApplication::translate("Message", G.View.Label2.toUtf8().constData()));
     for (int i = 0; i < EndItemCount; i++)
         EndScreen[i]->setVisible(G.View.EndVisible[i]);
+}
+
+// Only the boxes that show a ball change.
+void Form1::ShowSymbols(bool shown)
+{
+    Symbols.Shown = shown;
+    for (int16_t i = 0; i < BoxCount; i++)
+        if (BallOnTop(G.View.Boxes[i]))
+            BoxWidget(*this, i)->update();
 }
 
 // Closing the window ends the event loop, and with it the program.

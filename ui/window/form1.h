@@ -1,5 +1,9 @@
 // Form1: the game's one window. It shows the screen model and turns its four
-// events (load, cell click, smile click, timer tick) into handler calls.
+// events (load, cell click, smile click, timer tick) into handler calls. Its
+// jobs stand in a file each: showing the model (form1.cpp), building the
+// controls (form1build.cpp), the input that makes a press, with the keys,
+// the focus and a typed row (form1input.cpp), and what a screen reader is
+// told (form1reader.cpp).
 #pragma once
 
 #include "game/game.h"
@@ -25,13 +29,11 @@ class Form1 : public QWidget {
     PictureBox *Picture5[CellCount] = {};
     PictureBox *Picture4 = nullptr, *Picture3 = nullptr, *Picture2 = nullptr, *Picture1 = nullptr;
     QLabel *Label1 = nullptr, *Label2 = nullptr;
-    QWidget *Line[10] = {}; // Line1..Line9; element 0 unused
     // The end screen by EndItem: Line9, then Label3..Label7 top to bottom.
     QWidget *EndScreen[EndItemCount] = {};
     QTimer Timer1;
-    int16_t NamedAs[BoxCount]; // what each box's accessible name last said
-    ReaderParts Reader;        // what a screen reader is shown of the window
-    QString LastAccount;       // what the last press made heard, which L says once more
+    ReaderParts Reader;  // what a screen reader is shown of the window
+    QString LastAccount; // what the last press made heard, which L says once more
 
     // Brings the widgets up to date with the screen model after an event.
     void Sync();
@@ -45,7 +47,7 @@ class Form1 : public QWidget {
     // Whether keys are in use, so that the ring shows while the window is
     // active: from the first key that moves the focus or presses, until the
     // next mouse press.
-    bool KeysInUse() const { return Keys.KeysInUse; }
+    bool KeysInUse() const { return Keyboard.KeysInUse; }
     // Shows or hides a symbol on every ball, for the rest of the run.
     void ShowSymbols(bool shown);
     bool SymbolsShown() const { return Symbols.Shown; }
@@ -62,23 +64,31 @@ class Form1 : public QWidget {
     bool focusNextPrevChild(bool next) override;
 
   private:
+    // Building.
     QLabel *MakeLabel(int x, int y, int w, int h, QColor back, QColor text, qreal points, const QString &t);
-    void MakeLine(int n, int x0, int y0, int x1, int y1, QColor color, int width = 1);
+    QWidget *MakeLine(int x0, int y0, int x1, int y1, QColor color, int width = 1);
     PictureBox *MakeBox(int16_t box, int x, int y);
-    void UpdateNames();
-    PictureBox *BoxWidget(int16_t box) const;
-    void FollowRatio();
-    void ShowRing(bool shown);
-    // A box took the keyboard focus, for the given reason.
-    void FocusIn(Qt::FocusReason reason);
+    void MakeBoxes();
+    void MakeLabels();
+    void MakeLines();
     void MakeLetterKeys();
+    // Showing the model.
+    void FollowRatio();
+    // Input: the keys, the focus and a row typed.
+    void ShowRing(bool shown);
+    void FocusIn(Qt::FocusReason reason); // a box took the keyboard focus, for the given reason
     void Act(const KeyMeaning &k, int16_t first, QKeyEvent *e);
-    // The answer to a question key, a Question or a colour 1..6.
-    QString Answer(int16_t question) const;
+    void DropDigit();
+    // What a reader is told.
+    void UpdateNames();
+    void TellPress();
+    QString Answer(int16_t question) const; // to a question key: a Question or a colour
+    void Say(const QString &text);
 
-    qreal ArtRatio = 0;     // the device pixel ratio the pictures are drawn for
-    QPoint GameOffset;      // on Wayland, where the game stands in a larger window
-    KeyboardFocus Keys;     // the keyboard focus, as the window shows it
-    SymbolSet Symbols;      // the symbols over the balls
-    int16_t FirstDigit = 0; // a row typed, 1..9, waiting for its column; 0 for none
+    qreal ArtRatio = 0;      // the device pixel ratio the pictures are drawn for
+    QPoint GameOffset;       // on Wayland, where the game stands in a larger window
+    KeyboardFocus Keyboard;  // the keyboard focus, as the window shows it
+    SymbolSet Symbols;       // the symbols over the balls
+    int16_t FirstDigit = 0;  // a row typed, 1..9, waiting for its column; 0 for none
+    int16_t NamedAs[BoxCount]; // what each box's accessible name last said
 };

@@ -47,12 +47,12 @@ QLabel *Form1::MakeLabel(int x, int y, int w, int h, QColor back, QColor text, q
 }
 
 // A line shape covers its end points; Line9 is a bar width pixels thick.
-void Form1::MakeLine(int n, int x0, int y0, int x1, int y1, QColor color, int width)
+QWidget *Form1::MakeLine(int x0, int y0, int x1, int y1, QColor color, int width)
 {
     auto *w = new QWidget(this);
     w->setGeometry(x0, y0, x1 - x0 + (y0 == y1 ? 1 : width), y1 - y0 + (y0 == y1 ? width : 1));
     Fill(w, color);
-    Line[n] = w;
+    return w;
 }
 
 PictureBox *Form1::MakeBox(int16_t box, int x, int y)
@@ -78,15 +78,50 @@ Form1::Form1()
     setFixedSize(GameWidth, GameHeight);
     setWindowTitle(QLatin1String(GameTitle));
     Fill(this, Navy);
+    MakeBoxes();
+    MakeLabels();
+    MakeLines();
+    for (int16_t &n : NamedAs)
+        n = -1;
 
+    // The keyboard starts on the board's first cell; a click on a cell or the
+    // smile moves it there, as on Qt's buttons.
+    for (PictureBox *b : findChildren<PictureBox *>())
+        if (b->Clickable) {
+            b->setFocusPolicy(Qt::StrongFocus);
+            connect(b, &PictureBox::focused, this, &Form1::FocusIn);
+        }
+    Picture5[0]->setFocus();
+    MakeLetterKeys();
+
+    // The end screen starts hidden: the model says so and Sync applies it.
+    // A tick of 300 ms blinks a selected ball at an even pace, and leaves a
+    // burst on the board for just under a second.
+    Timer1.setInterval(300);
+    connect(&Timer1, &QTimer::timeout, this, &Form1::Tick);
+    // The first game is told as a new game, for a player who asks for the
+    // last account before any press.
+    Form_Load(G);
+    LastAccount = Account(G);
+    Sync();
+    FollowRatio(); // the sharp pictures, the smile, the cursor and the icon
+    Timer1.start();
+}
+
+// The board's cells row by row, the previews left to right and the smile.
+void Form1::MakeBoxes()
+{
     for (int16_t i = 0; i < CellCount; i++) {
-        Picture5[i] = MakeBox(i, 8 + 32 * (i % BoardSize), 56 + 32 * (i / BoardSize));
+        int16_t x, y;
+        CellXY(i, x, y);
+        Picture5[i] = MakeBox(i, 8 + CellPitch * (x - 1), 56 + CellPitch * (y - 1));
         Reader.Cells[i] = Picture5[i];
         connect(Picture5[i], &PictureBox::clicked, this, [this, i] { Press(i); });
     }
     Picture4 = MakeBox(PreviewBox(1), 200, 8);
     Picture3 = MakeBox(PreviewBox(2), 232, 8);
     Picture2 = MakeBox(PreviewBox(3), 264, 8);
+    Reader.Previews[0] = Picture4, Reader.Previews[1] = Picture3, Reader.Previews[2] = Picture2;
 
     Picture1 = new PictureBox(this, nullptr, Smile);
     Picture1->setGeometry(8, 8, 35, 35);
@@ -96,7 +131,11 @@ Form1::Form1()
     Picture1->setToolTip(newGame);
     Picture1->setAccessibleName(newGame);
     connect(Picture1, &PictureBox::clicked, this, [this] { Press(Smile); });
+    Reader.Smile = Picture1;
+}
 
+void Form1::MakeLabels()
+{
     Label1 = MakeLabel(48, 8, 137, 38, Black, Magenta, 24, G.View.Label1);
     Label2 = MakeLabel(16, 352, 273, 49, Black, Olive, 29.25, QString());
     // The end screen's lines, each on one line of its label but the notice,
@@ -117,46 +156,24 @@ Form1::Form1()
     Label1->setAccessibleDescription(tr("Score"));
     //: What a screen reader calls the message's label and the status bar that holds it.
     Label2->setAccessibleDescription(tr("Message"));
-    for (int16_t &n : NamedAs)
-        n = -1;
-
-    MakeLine(1, 195, 4, 298, 4, Blue);
-    MakeLine(2, 195, 41, 299, 41, Blue);
-    MakeLine(3, 195, 4, 195, 41, Blue);
-    MakeLine(4, 298, 4, 298, 41, Blue);
-    MakeLine(5, 12, 405, 293, 405, Olive);
-    MakeLine(6, 293, 348, 293, 405, Olive);
-    MakeLine(7, 12, 348, 293, 348, Olive);
-    MakeLine(8, 12, 348, 12, 405, Olive);
-    MakeLine(9, 8, 56, 296, 56, Yellow, 4);
-    EndScreen[Line9] = Line[9];
-
-    Reader.Smile = Picture1;
     Reader.Score = Label1;
-    Reader.Previews[0] = Picture4, Reader.Previews[1] = Picture3, Reader.Previews[2] = Picture2;
-    Reader.MessageFrame[0] = Line[7], Reader.MessageFrame[1] = Line[5];
     Reader.Message = Label2;
+}
 
-    // The keyboard starts on the board's first cell; a click on a cell or the
-    // smile moves it there, as on Qt's buttons.
-    for (PictureBox *b : findChildren<PictureBox *>())
-        if (b->Clickable) {
-            b->setFocusPolicy(Qt::StrongFocus);
-            connect(b, &PictureBox::focused, this, &Form1::FocusIn);
-        }
-    Picture5[0]->setFocus();
-    MakeLetterKeys();
-
-    // The end screen starts hidden: the model says so and Sync applies it.
-    Timer1.setInterval(300);
-    connect(&Timer1, &QTimer::timeout, this, &Form1::Tick);
-    // The first game is told as a new game, for a player who asks for the
-    // last account before any press.
-    Form_Load(G);
-    LastAccount = Account(G);
-    Sync();
-    FollowRatio(); // the sharp pictures, the smile, the cursor and the icon
-    Timer1.start();
+// Line1 to Line4 frame the previews, Line5 to Line8 the message; Line9 is
+// the end screen's bar over the board.
+void Form1::MakeLines()
+{
+    MakeLine(195, 4, 298, 4, Blue);
+    MakeLine(195, 41, 299, 41, Blue);
+    MakeLine(195, 4, 195, 41, Blue);
+    MakeLine(298, 4, 298, 41, Blue);
+    QWidget *line5 = MakeLine(12, 405, 293, 405, Olive);
+    MakeLine(293, 348, 293, 405, Olive);
+    QWidget *line7 = MakeLine(12, 348, 293, 348, Olive);
+    MakeLine(12, 348, 12, 405, Olive);
+    EndScreen[Line9] = MakeLine(8, 56, 296, 56, Yellow, 4);
+    Reader.MessageFrame[0] = line7, Reader.MessageFrame[1] = line5;
 }
 
 // Readers stop asking for the parts before they go.

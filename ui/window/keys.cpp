@@ -6,6 +6,8 @@
 
 #include "rules/board.h"
 
+#include <algorithm>
+
 KeyMeaning MapKey(int key, Qt::KeyboardModifiers modifiers, int16_t focus)
 {
     // Keys of the keypad carry their own modifier; it changes nothing here.
@@ -23,12 +25,12 @@ KeyMeaning MapKey(int key, Qt::KeyboardModifiers modifiers, int16_t focus)
             return {KeyDigit, focus, 0, int16_t(key - Qt::Key_0)};
         switch (key) {
         case Qt::Key_S: return {KeySymbols, focus};
-        case Qt::Key_R: return {KeyAsk, focus, 1};
-        case Qt::Key_O: return {KeyAsk, focus, 2};
-        case Qt::Key_Y: return {KeyAsk, focus, 3};
-        case Qt::Key_G: return {KeyAsk, focus, 4};
-        case Qt::Key_C: return {KeyAsk, focus, 5};
-        case Qt::Key_M: return {KeyAsk, focus, 6};
+        case Qt::Key_R: return {KeyAsk, focus, RedBall};
+        case Qt::Key_O: return {KeyAsk, focus, OrangeBall};
+        case Qt::Key_Y: return {KeyAsk, focus, YellowBall};
+        case Qt::Key_G: return {KeyAsk, focus, GreenBall};
+        case Qt::Key_C: return {KeyAsk, focus, CyanBall};
+        case Qt::Key_M: return {KeyAsk, focus, MagentaBall};
         case Qt::Key_X: return {KeyAsk, focus, AskLines};
         case Qt::Key_I: return {KeyAsk, focus, AskSummary};
         case Qt::Key_L: return {KeyAsk, focus, AskLast};
@@ -37,16 +39,21 @@ KeyMeaning MapKey(int key, Qt::KeyboardModifiers modifiers, int16_t focus)
     }
     if (focus == Smile || !(plain || ctrl))
         return {KeyNothing, focus};
-    const int16_t column = focus % BoardSize, row = focus / BoardSize, last = BoardSize - 1;
+    int16_t x, y;
+    CellXY(focus, x, y);
+    const int n = BoardSize;
+    auto to = [](int x, int y) { return KeyMeaning{KeyFocus, CellIndex(int16_t(x), int16_t(y))}; };
+    // Ctrl+Home and Ctrl+End go to the board's ends, where plain Home and End
+    // go to the row's: a Ctrl key is told apart by its negated code.
     switch (plain ? key : -key) {
-    case Qt::Key_Left: return {KeyFocus, int16_t(column > 0 ? focus - 1 : focus)};
-    case Qt::Key_Right: return {KeyFocus, int16_t(column < last ? focus + 1 : focus)};
-    case Qt::Key_Up: return {KeyFocus, int16_t(row > 0 ? focus - BoardSize : focus)};
-    case Qt::Key_Down: return {KeyFocus, int16_t(row < last ? focus + BoardSize : focus)};
-    case Qt::Key_Home: return {KeyFocus, int16_t(row * BoardSize)};
-    case Qt::Key_End: return {KeyFocus, int16_t(row * BoardSize + last)};
-    case -Qt::Key_Home: return {KeyFocus, 0};
-    case -Qt::Key_End: return {KeyFocus, CellCount - 1};
+    case Qt::Key_Left: return to(std::max(x - 1, 1), y);
+    case Qt::Key_Right: return to(std::min(x + 1, n), y);
+    case Qt::Key_Up: return to(x, std::max(y - 1, 1));
+    case Qt::Key_Down: return to(x, std::min(y + 1, n));
+    case Qt::Key_Home: return to(1, y);
+    case Qt::Key_End: return to(n, y);
+    case -Qt::Key_Home: return to(1, 1);
+    case -Qt::Key_End: return to(n, n);
     default: return {KeyNothing, focus};
     }
 }
