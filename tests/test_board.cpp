@@ -62,14 +62,6 @@ class TestBoard : public QObject {
         delete g;
     }
 
-    void fieldsKeepTheirOrder()
-    {
-        QVERIFY(offsetof(GameState, Score) < offsetof(GameState, IsGameOver));
-        QVERIFY(offsetof(GameState, ClearDelay) < offsetof(GameState, Board));
-        QVERIFY(offsetof(GameState, Board) < offsetof(GameState, Marked));
-        QVERIFY(offsetof(GameState, RunCount) < offsetof(GameState, NewPos));
-        QVERIFY(offsetof(GameState, NextColor) < offsetof(GameState, Reserved));
-    }
 };
 
 QTEST_APPLESS_MAIN(TestBoard)

@@ -1,5 +1,5 @@
 // Drawing, checked on the pixels of the screen model's images.
-#include "helpers.h"
+#include "fixture.h"
 
 #include "game/check.h"
 #include "screen/draw.h"
@@ -12,31 +12,18 @@
 #include <functional>
 #include <memory>
 
-class TestDraw : public QObject {
+class TestDraw : public GameTest {
     Q_OBJECT
-
-    Game *G = nullptr;
     const QImage &Image(int16_t box) { return G->View.Boxes[box].Image; }
 
   private slots:
-    void init()
-    {
-        G = new Game;
-        InitTestGame(*G);
-    }
-    void cleanup() { delete G; }
-
+    // The palette's colours packed blue, green, red; black for no colour.
     void paletteIsPackedBlueGreenRed()
     {
-        QCOMPARE(ColorValue(1), 0x0000FF);
-        QCOMPARE(ColorValue(2), 0x0080FF);
-        QCOMPARE(ColorValue(3), 0x00FFFF);
-        QCOMPARE(ColorValue(4), 0x00FF00);
-        QCOMPARE(ColorValue(5), 0xFFFF00);
-        QCOMPARE(ColorValue(6), 0xFF00FF);
-        QCOMPARE(ColorValue(0), 0);
-        QCOMPARE(ColorValue(7), 0);
-        QCOMPARE(ColorValue(-1), 0);
+        for (int16_t c = -1; c <= ColorCount + 1; c++) {
+            const QRgb rgb = PaletteRgb(c);
+            QCOMPARE(ColorValue(c), qBlue(rgb) << 16 | qGreen(rgb) << 8 | qRed(rgb));
+        }
     }
 
     // The ball covers 2..26 in both directions, with a black rim whatever
@@ -137,31 +124,6 @@ class TestDraw : public QObject {
         QCOMPARE(Image(1).pixel(9, 22), qRgb(0, 0, 0));
         QCOMPARE(Image(1).pixel(8, 23), qRgb(0, 0, 0));
         QCOMPARE(Image(1).pixel(15, 15), qRgb(0, 0, 0));
-    }
-
-    void burstWithNothingMarkedDrawsNothingAndTakesNoValue()
-    {
-        BurstMarkedCells(*G);
-        QCOMPARE(G->Rnd.Drawn, uint64_t(0));
-        for (int16_t b = 0; b <= 80; b++)
-            QVERIFY(IsBlank(G->View, b));
-    }
-
-    // Column by column: (1, 2) bursts before (2, 1), whatever the box order.
-    void markedCellsBurstColumnByColumn()
-    {
-        G->State.Marked(2, 1) = -1;
-        G->State.Marked(1, 2) = -1;
-        float v[1000] = {};
-        for (int i = 2; i < 500; i += 5)
-            v[i] = 0.5f; // first burst red 128
-        for (int i = 502; i < 1000; i += 5)
-            v[i + 1] = 0.5f; // second burst green 128
-        ScriptRandom(G->Rnd, v, 1000);
-        BurstMarkedCells(*G);
-        QCOMPARE(G->Rnd.Drawn, uint64_t(1000));
-        QCOMPARE(Image(CellIndex(1, 2)).pixel(15, 15), qRgb(128, 0, 0));
-        QCOMPARE(Image(CellIndex(2, 1)).pixel(15, 15), qRgb(0, 128, 0));
     }
 
     void previewSlotsMapToTheirBoxes()
@@ -301,38 +263,6 @@ class TestDraw : public QObject {
         QCOMPARE(dense->View.Boxes[40].Image, burst);
     }
 
-    void roundingGoesHalvesToEven()
-    {
-        QCOMPARE(RoundHalfEven(0.5f), int16_t(0));
-        QCOMPARE(RoundHalfEven(1.5f), int16_t(2));
-        QCOMPARE(RoundHalfEven(2.5f), int16_t(2));
-        QCOMPARE(RoundHalfEven(4.5f), int16_t(4));
-        QCOMPARE(RoundHalfEven(2.4999f), int16_t(2));
-        QCOMPARE(RoundHalfEven(2.5001f), int16_t(3));
-        QCOMPARE(RoundHalfEven(0.0f), int16_t(0));
-    }
-
-    void randomValuesStayBelowOne()
-    {
-        Reseed(G->Rnd, 0.001f);
-        float lo = 1, hi = 0;
-        for (int i = 0; i < 200000; i++) {
-            float r = NextRandom(G->Rnd);
-            QVERIFY(r >= 0.0f && r < 1.0f);
-            lo = std::min(lo, r), hi = std::max(hi, r);
-        }
-        QVERIFY(lo < 0.001f && hi > 0.999f);
-        // The same seed repeats its sequence; another seed does not.
-        Random a{}, b{}, c{};
-        Reseed(a, 100.25f), Reseed(b, 100.25f), Reseed(c, 100.5f);
-        int same = 0;
-        for (int i = 0; i < 100; i++) {
-            float va = NextRandom(a);
-            QCOMPARE(va, NextRandom(b));
-            same += va == NextRandom(c);
-        }
-        QVERIFY(same < 5);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestDraw)

@@ -1,15 +1,13 @@
 // Finding lines, scoring them, and the streak and multi-line bonuses.
-#include "helpers.h"
+#include "fixture.h"
 
 #include "game/check.h"
 #include "rules/lines.h"
 
 #include <QTest>
 
-class TestLines : public QObject {
+class TestLines : public GameTest {
     Q_OBJECT
-
-    Game *G = nullptr;
 
     int16_t MarkedCount()
     {
@@ -31,13 +29,6 @@ class TestLines : public QObject {
     }
 
   private slots:
-    void init()
-    {
-        G = new Game;
-        InitTestGame(*G);
-    }
-    void cleanup() { delete G; }
-
     void nothingToFind()
     {
         QCOMPARE(Find({".........", ".........", ".........", ".........", ".........", ".........", ".........",

@@ -1,6 +1,6 @@
 // A new game from any state: fresh board, three balls, nine random values,
 // and the box of the last selection settled.
-#include "helpers.h"
+#include "fixture.h"
 
 #include "game/check.h"
 #include "game/newgame.h"
@@ -9,10 +9,8 @@
 
 #include <QTest>
 
-class TestNewGame : public QObject {
+class TestNewGame : public GameTest {
     Q_OBJECT
-
-    Game *G = nullptr;
 
     void CheckFreshGame()
     {
@@ -40,13 +38,6 @@ class TestNewGame : public QObject {
     }
 
   private slots:
-    void init()
-    {
-        G = new Game;
-        InitTestGame(*G);
-    }
-    void cleanup() { delete G; }
-
     // Three picks, three colours placed, three colours previewed, in order.
     void nineValuesInTheirOrder()
     {

@@ -1,15 +1,13 @@
 // The path search: only horizontal and vertical steps through empty cells,
 // and the board exactly as before after every call.
-#include "helpers.h"
+#include "fixture.h"
 
 #include "rules/path.h"
 
 #include <QTest>
 
-class TestPath : public QObject {
+class TestPath : public GameTest {
     Q_OBJECT
-
-    Game *G = nullptr;
 
     // Runs the search and checks that it left the board untouched.
     int16_t Search(int16_t fx, int16_t fy, int16_t tx, int16_t ty)
@@ -23,13 +21,6 @@ class TestPath : public QObject {
     }
 
   private slots:
-    void init()
-    {
-        G = new Game;
-        InitTestGame(*G);
-    }
-    void cleanup() { delete G; }
-
     void reachesTheNeighbourCell()
     {
         SetBoard(*G, {".........", "....1....", ".........", ".........", ".........", ".........", ".........",

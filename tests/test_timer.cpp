@@ -1,5 +1,5 @@
 // The tick's two effects, and the switch between board and end screen.
-#include "helpers.h"
+#include "fixture.h"
 
 #include "game/check.h"
 #include "game/endgame.h"
@@ -8,19 +8,10 @@
 
 #include <QTest>
 
-class TestTimer : public QObject {
+class TestTimer : public GameTest {
     Q_OBJECT
 
-    Game *G = nullptr;
-
   private slots:
-    void init()
-    {
-        G = new Game;
-        InitTestGame(*G);
-    }
-    void cleanup() { delete G; }
-
     void aTickWithNothingToDoChangesNothing()
     {
         SetBoard(*G, {"1........", ".........", ".........", ".........", ".........", ".........", ".........",
@@ -137,33 +128,6 @@ class TestTimer : public QObject {
         QCOMPARE(G->State.Marked(5, 1), int16_t(0));
     }
 
-    void theEndScreenHidesAndClearsTheBoardAndBack()
-    {
-        DrawBall(G->View, 0, 1);
-        DrawPreview(G->View, 1, 2);
-        GameOver(*G);
-        QCOMPARE(G->View.Label2, QStringLiteral("Game Over!"));
-        for (int16_t i = 0; i <= 80; i++) {
-            QVERIFY(!G->View.Boxes[i].Visible);
-            QVERIFY(IsBlank(G->View, i));
-        }
-        for (bool v : G->View.EndVisible)
-            QVERIFY(v);
-        QVERIFY(G->View.Boxes[PreviewBox(1)].Visible);
-        QVERIFY(ShowsBall(G->View, PreviewBox(1), 2));
-        GameOver(*G); // again in the same click: the same screen
-        QCOMPARE(G->View.Label2, QStringLiteral("Game Over!"));
-
-        // Drawn while hidden, shown once the board comes back.
-        DrawBall(G->View, 7, 4);
-        ShowBoard(*G);
-        for (int16_t i = 0; i <= 80; i++)
-            QVERIFY(G->View.Boxes[i].Visible);
-        for (bool v : G->View.EndVisible)
-            QVERIFY(!v);
-        QVERIFY(ShowsBall(G->View, 7, 4));
-        QCOMPARE(G->View.Label2, QStringLiteral("Game Over!")); // ShowBoard leaves the message
-    }
 };
 
 QTEST_APPLESS_MAIN(TestTimer)
