@@ -10,6 +10,8 @@
 #include "rules/supply.h"
 #include "screen/draw.h"
 
+namespace {
+
 void NewGame(Game &g)
 {
     GameState &s = g.State;
@@ -52,6 +54,8 @@ void NewGame(Game &g)
     else
         EraseCell(g.View, s.BlinkIndex);
 }
+
+} // namespace
 
 void Form_Load(Game &g)
 {

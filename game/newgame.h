@@ -3,6 +3,5 @@
 
 struct Game;
 
-void NewGame(Game &g);
 void Form_Load(Game &g);
 void Picture1_Click(Game &g);

@@ -3,6 +3,8 @@
 // language falls back to English text by text.
 #include "ui/start/language.h"
 
+#include "ui/platform/identity.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -12,7 +14,7 @@ namespace {
 
 // The game's English: only the plural forms, which the game's texts write
 // for many. Then the player's language for the game, and for Qt.
-QTranslator Plurals, Game, QtOwn;
+QTranslator Plurals, GameTexts, QtOwn;
 
 QString WithCount(QString text, int n)
 {
@@ -26,20 +28,20 @@ QString WithCount(QString text, int n)
 void LoadLanguage(const QLocale &locale)
 {
     (void)Plurals.load(QStringLiteral(":/i18n/quintet_en.qm"));
-    (void)Game.load(locale, QStringLiteral("quintet"), QStringLiteral("_"), QStringLiteral(":/i18n"));
+    (void)GameTexts.load(locale, QLatin1String(CommandName), QStringLiteral("_"), QStringLiteral(":/i18n"));
     (void)QtOwn.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                   QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 bool LoadLanguageFile(const QString &path)
 {
-    return Game.load(path);
+    return GameTexts.load(path);
 }
 
 void InstallLanguage()
 {
     // The last installed is asked first.
-    for (QTranslator *t : {&QtOwn, &Plurals, &Game}) {
+    for (QTranslator *t : {&QtOwn, &Plurals, &GameTexts}) {
         QCoreApplication::removeTranslator(t);
         QCoreApplication::installTranslator(t);
     }
@@ -47,7 +49,7 @@ void InstallLanguage()
 
 QString Translated(const char *context, const char *text, const char *comment, int n)
 {
-    for (const QTranslator *t : {&Game, &Plurals}) {
+    for (const QTranslator *t : {&GameTexts, &Plurals}) {
         const QString found = t->translate(context, text, comment, n);
         if (!found.isNull())
             return WithCount(found, n);
