@@ -3,8 +3,8 @@
 #pragma once
 
 #include "game/report.h"
-#include "rules/state.h"
 #include "rules/random.h"
+#include "rules/state.h"
 #include "screen/screen.h"
 
 struct Game {

@@ -29,7 +29,7 @@ struct GameState {
     int16_t ClearTicks;
     int16_t ClearDelay;
     Grid Board;
-    Grid Marked; // -1: the ball belongs to a scored line
+    Grid Marked;                       // -1: the ball belongs to a scored line
     int16_t LineColors[BoardSize + 1]; // 1..LineLen: the line loaded
     int16_t LineLen;
     CellPos LineCells[BoardSize + 1];
@@ -37,5 +37,5 @@ struct GameState {
     int16_t RunCount;
     CellPos NewPos[NewBallCount + 1];    // 1..NewBallCount: the cells of the latest spawn
     int16_t NextColor[NewBallCount + 1]; // 1..NewBallCount: the previewed colours
-    Grid Reserved;        // -1: held by the spawn in progress
+    Grid Reserved;                       // -1: held by the spawn in progress
 };

@@ -61,7 +61,6 @@ class TestBoard : public QObject {
         QVERIFY(CheckInvariants(*g).isEmpty());
         delete g;
     }
-
 };
 
 QTEST_APPLESS_MAIN(TestBoard)

@@ -262,7 +262,6 @@ class TestDraw : public GameTest {
         QVERIFY(dense->View.Boxes[40].Sharp.isNull());
         QCOMPARE(dense->View.Boxes[40].Image, burst);
     }
-
 };
 
 QTEST_APPLESS_MAIN(TestDraw)

@@ -76,8 +76,8 @@ class TestReport : public QObject {
         QTest::newRow("a spawn that ends the game")
             << full << QList<int>{6, 5, 4} << QList<float>{0, 0, 0, 0, 0} << QList<int>{9, 0}
             << "moved 6 1,2 to 1,1; spawn; message Game Over!; score 0 to 0; ended";
-        QTest::newRow("a new game") << QStringList{"3333.....", e, e, "....3....", e, e, e, e, e}
-                                    << QList<int>{1, 1, 1} << QList<float>{} << QList<int>{31, 4, Smile}
+        QTest::newRow("a new game") << QStringList{"3333.....", e, e, "....3....", e, e, e, e, e} << QList<int>{1, 1, 1}
+                                    << QList<float>{} << QList<int>{31, 4, Smile}
                                     << "new game; placed 4 at 7,8; placed 4 at 8,4; placed 1 at 2,4; score 3 to 0";
     }
 

@@ -150,7 +150,6 @@ class TestSupply : public GameTest {
         CheckBoardFull(G->State);
         QCOMPARE(G->State.IsGameOver, int16_t(-1));
     }
-
 };
 
 QTEST_APPLESS_MAIN(TestSupply)

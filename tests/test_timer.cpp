@@ -127,7 +127,6 @@ class TestTimer : public GameTest {
         ClearMarks(*G);
         QCOMPARE(G->State.Marked(5, 1), int16_t(0));
     }
-
 };
 
 QTEST_APPLESS_MAIN(TestTimer)

@@ -28,7 +28,8 @@ QString NewBalls(const PressReport &r)
     for (int16_t k = 1; k <= r.PlacedCount; k++)
         parts << NewBallAt(r.PlacedColor[k], PlaceName(r.PlacedAt[k].x, r.PlacedAt[k].y));
     //: The balls a move or a new game brought: "New balls: red at row 1, column 2; cyan at row 5, column 5."
-    return parts.isEmpty() ? QString() : QCoreApplication::translate("Account", "New balls: %1.").arg(JoinPlaces(parts));
+    return parts.isEmpty() ? QString()
+                           : QCoreApplication::translate("Account", "New balls: %1.").arg(JoinPlaces(parts));
 }
 
 } // namespace
@@ -46,7 +47,8 @@ QString Account(const Game &g)
                             .arg(BallName(r.Color), PlaceName(r.From.x, r.From.y)));
     } else if (r.Moved) {
         //: A move: %1 is the ball ("red ball"), %2 the place it moved to.
-        said << Capital(QCoreApplication::translate("Account", "%1 to %2.").arg(BallName(r.Color), PlaceName(r.To.x, r.To.y)));
+        said << Capital(
+            QCoreApplication::translate("Account", "%1 to %2.").arg(BallName(r.Color), PlaceName(r.To.x, r.To.y)));
         // A move that clears lines brings no new balls and leaves the next
         // colours as they were.
         if (r.Spawned)

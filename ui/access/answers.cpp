@@ -49,7 +49,8 @@ QString LinesThrough(const Game &g, int16_t box)
     CellXY(box, x, y);
     const int16_t down = std::min(x - 1, y - 1), up = std::min(x - 1, BoardSize - y);
     const int16_t dx = x - down, dy = y - down, ux = x - up, uy = y + up;
-    //: The answer to X: the row, the column and the two diagonals through the focused cell, each as runs from its first cell. %5 and %7 are places ("row 1, column 3").
+    //: The answer to X: the row, the column and the two diagonals through the focused cell, each as runs from its first
+    //: cell. %5 and %7 are places ("row 1, column 3").
     return QCoreApplication::translate("Answers", "Row %1: %2. Column %3: %4. Down from %5: %6. Up from %7: %8.")
         .arg(QString::number(y), Runs(s, 1, y, 1, 0), QString::number(x), Runs(s, x, 1, 0, 1), PlaceName(dx, dy),
              Runs(s, dx, dy, 1, 1), PlaceName(ux, uy), Runs(s, ux, uy, 1, -1));

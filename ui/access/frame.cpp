@@ -4,7 +4,6 @@
 // no widget: they group the widgets that do, or speak for the window.
 #include "ui/access/frame.h"
 
-
 #include <QCoreApplication>
 #include <QHash>
 #include <QLabel>

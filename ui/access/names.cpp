@@ -81,7 +81,8 @@ const char *const NewBalls[] = {
 
 const char *const Headings[] = {
     nullptr,
-    //: The answer to R: where the red balls are. %1 lists their places: "row 1, column 3; row 4, column 5". %n is how many there are.
+    //: The answer to R: where the red balls are. %1 lists their places: "row 1, column 3; row 4, column 5". %n is how
+    //: many there are.
     QT_TRANSLATE_N_NOOP("Colours", "Red balls: %1."),
     //: The answer to O, as "Red balls: %1.".
     QT_TRANSLATE_N_NOOP("Colours", "Orange balls: %1."),

@@ -13,9 +13,9 @@ class QWidget;
 // The keyboard focus as the window shows it: the window's own state, never
 // the game's.
 struct KeyboardFocus {
-    int16_t Cell = 0;   // the board's cell that had the focus last
+    int16_t Cell = 0;       // the board's cell that had the focus last
     bool KeysInUse = false; // from the first key that moves or presses until the next click
-    QRect Around;       // the box the ring is drawn around, or null
+    QRect Around;           // the box the ring is drawn around, or null
 };
 
 // The ring's width in logical pixels, all of the gap between two boxes.

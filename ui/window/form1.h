@@ -85,10 +85,10 @@ class Form1 : public QWidget {
     QString Answer(int16_t question) const; // to a question key: a Question or a colour
     void Say(const QString &text);
 
-    qreal ArtRatio = 0;      // the device pixel ratio the pictures are drawn for
-    QPoint GameOffset;       // on Wayland, where the game stands in a larger window
-    KeyboardFocus Keyboard;  // the keyboard focus, as the window shows it
-    SymbolSet Symbols;       // the symbols over the balls
-    int16_t FirstDigit = 0;  // a row typed, 1..9, waiting for its column; 0 for none
+    qreal ArtRatio = 0;        // the device pixel ratio the pictures are drawn for
+    QPoint GameOffset;         // on Wayland, where the game stands in a larger window
+    KeyboardFocus Keyboard;    // the keyboard focus, as the window shows it
+    SymbolSet Symbols;         // the symbols over the balls
+    int16_t FirstDigit = 0;    // a row typed, 1..9, waiting for its column; 0 for none
     int16_t NamedAs[BoxCount]; // what each box's accessible name last said
 };

@@ -67,5 +67,7 @@ QString Form1::Answer(int16_t question) const
     }
     if (!over.isEmpty())
         return over;
-    return question == AskLines ? LinesThrough(G, Keyboard.Cell) : question == AskSummary ? GameSummary(G) : BallsOf(G, question);
+    return question == AskLines     ? LinesThrough(G, Keyboard.Cell)
+           : question == AskSummary ? GameSummary(G)
+                                    : BallsOf(G, question);
 }

@@ -22,8 +22,8 @@ enum KeyAction : int16_t {
 // colour are, or one of these, numbered after the colours.
 enum Question : int16_t {
     AskLines = ColorCount + 1, // the four lines through the board's focused cell
-    AskSummary,   // the score, the free cells and the next colours
-    AskLast,      // the account of the last press, once more
+    AskSummary,                // the score, the free cells and the next colours
+    AskLast,                   // the account of the last press, once more
 };
 
 struct KeyMeaning {

@@ -18,11 +18,11 @@ bool InSymbol(int16_t c, double u, double v)
 {
     const double au = std::abs(u), av = std::abs(v), r = std::hypot(u, v);
     switch (c) {
-    case RedBall: return au < 5.5 && av < 5.5;                                                     // a square, 11 pixels wide
-    case OrangeBall: return v > -6.6 && v < 5.5 && au < (v + 6.6) * 6.6 / 12.1;                       // a triangle, point up
-    case YellowBall: return (au < 1.5 && av < 6.5) || (av < 1.5 && au < 6.5);                         // a plus, 3 pixels thick
-    case GreenBall: return au + av < 7.5;                                                            // a diamond
-    case CyanBall: return r >= 3.8 && r < 6.6;                                                      // a ring
+    case RedBall: return au < 5.5 && av < 5.5;                                  // a square, 11 pixels wide
+    case OrangeBall: return v > -6.6 && v < 5.5 && au < (v + 6.6) * 6.6 / 12.1; // a triangle, point up
+    case YellowBall: return (au < 1.5 && av < 6.5) || (av < 1.5 && au < 6.5);   // a plus, 3 pixels thick
+    case GreenBall: return au + av < 7.5;                                       // a diamond
+    case CyanBall: return r >= 3.8 && r < 6.6;                                  // a ring
     case MagentaBall: return (std::abs(u - v) < 1.5 || std::abs(u + v) < 1.5) && au < 5.5 && av < 5.5; // a cross
     default: return false;
     }

@@ -14,7 +14,7 @@ constexpr QRgb SymbolInk = 0xFF000000u;
 
 // The symbols as the window shows them.
 struct SymbolSet {
-    bool Shown = false; // off until the player asks
+    bool Shown = false;              // off until the player asks
     QImage Pictures[ColorCount + 1]; // 1..ColorCount: each colour's symbol at the window's ratio
 };
 
