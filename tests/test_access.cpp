@@ -75,8 +75,10 @@ class TestAccess : public QObject {
                 QTest::keyClick(&w, Qt::Key(key));
                 texts << w.Reader.Account;
             }
-            QTest::keyClick(&w, Qt::Key_3); // a row, waiting for its column
-            texts << w.Reader.Account;
+            for (const Qt::Key key : {Qt::Key_S, Qt::Key_3}) { // the symbols hidden; a row, waiting for its column
+                QTest::keyClick(&w, key);
+                texts << w.Reader.Account;
+            }
             Texts(QAccessible::queryAccessibleInterface(&w), texts);
             texts << w.Picture1->toolTip();
             // The board fills, a new game, and it fills again.
