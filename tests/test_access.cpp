@@ -106,7 +106,8 @@ class TestAccess : public QObject {
     }
 
     // One ball is one, also in the C locale, which has no translation but
-    // the game's English; Russian says 1, 2 and 5 each in its own form.
+    // the game's English; Russian says 1, 2 and 5 each in its own form. Qt's
+    // own words, as in --help, come in the player's language too.
     void countsTakeTheirLanguagesPluralForms()
     {
         Game g;
@@ -120,12 +121,15 @@ class TestAccess : public QObject {
         SetBoard(g, {"1111.1111", "111111111", "111111111", "111111111", "111111111", "111111111", "111111111",
                      "111111111", "111111111"});
         QVERIFY(GameSummary(g).contains(QStringLiteral(" 1 free cell.")));
+        UseLanguage("de");
+        const QString options = QCoreApplication::translate("QCommandLineParser", "Options:");
         UseLanguage("ru");
         SetBoard(g, {"1.....3..", ".........", ".........", ".........", ".........", ".........", ".........",
                      ".........", "........."});
         const QString row = LinesThrough(g, 0).section(QLatin1Char('.'), 0, 0);
         UseLanguage("en");
         QCOMPARE(row, QStringLiteral("Строка 1: 1 красный, 5 пустых, 1 жёлтый, 2 пустые"));
+        QVERIFY2(options == QStringLiteral("Optionen:"), "Qt's own German (qt6-translations-l10n) is not loaded");
     }
 
     void namesSayRowColumnAndContent()
