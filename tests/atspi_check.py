@@ -378,7 +378,10 @@ def play(pid, orca_log):
         if text_of(message) != "No Way!!!":
             fail("the message reads %r" % text_of(message))
         ear.expect("No Way!!!")
-    print("Orca said at two refused moves: %s" % ear.since(mark))
+    told = len(events)
+    key("l")  # what the last press made heard: the refusal, not the ball picked up before it
+    ear.expect("No Way!!!")
+    print("Orca said at two refused moves and L: %s" % ear.since(mark))
     gap = next(p for p in sorted(board) if board[p] is None and p != corner and reachable(board, far, p))
     press_and_hear(table, gap, account, ear)
     if not pump(lambda: text_of(message) == ""):
@@ -389,7 +392,8 @@ def play(pid, orca_log):
         print("  %s from [%s] detail %d text %r" % e)
     if any(e[:3] == ("object:state-changed:showing", "notification", 1) and not e[3] for e in events):
         fail("an empty message was shown")
-    shown = [e for e in events[start:] if e[0] == "object:state-changed:showing" and e[1] == "notification" and e[2] == 1]
+    shown = [e for e in events[start:told]
+             if e[0] == "object:state-changed:showing" and e[1] == "notification" and e[2] == 1]
     if [e[3] for e in shown if e[3] == "No Way!!!"] != ["No Way!!!"] * 2:
         fail("the notification was not shown once for each refusal")
     if not any(e[0].startswith("object:text-changed:insert") and e[3] == "No Way!!!" for e in events[start:]):

@@ -34,14 +34,19 @@ exec_line=$(sed -n '1,/^\[Desktop Action/s/^Exec=//p' "$root/share/applications/
     fail "Exec lines $(execs "$root/share/applications/$id.desktop"), installed at $prefix/games/quintet"
 [ -x "$stage/root$exec_line" ] || fail "Exec=$exec_line is not the installed binary"
 echo "ok: install staged under $prefix and validated, Exec=$exec_line, with --symbols for its action"
-# Under a prefix with a space the path is quoted, in both Exec lines.
-cmake -S "$src" -B "$stage/spaced" -DBUILD_TESTING=OFF "-DCMAKE_INSTALL_PREFIX=/opt/my games" >/dev/null
-cmake --build "$stage/spaced" --target quintet_desktop_files >/dev/null 2>&1 || fail "the menu entry under a spaced prefix"
-spaced=$stage/spaced/$id.desktop
-desktop-file-validate "$spaced" || fail "desktop entry under a spaced prefix"
-[ "$(execs "$spaced")" = '"/opt/my games/games/quintet"|"/opt/my games/games/quintet" --symbols|' ] ||
-    fail "Exec lines under a spaced prefix: $(execs "$spaced")"
-echo "ok: under the prefix /opt/my games, Exec=$(sed -n 's/^Exec=//p' "$spaced" | tail -n1)"
+# Under a prefix with a space the path is quoted, in both Exec lines; a % is
+# doubled. Each row: the prefix, then the Exec line's path.
+while IFS='|' read -r odd path; do
+    cmake -S "$src" -B "$stage/odd" -DBUILD_TESTING=OFF "-DCMAKE_INSTALL_PREFIX=$odd" >/dev/null
+    cmake --build "$stage/odd" --target quintet_desktop_files >/dev/null 2>&1 || fail "the menu entry under $odd"
+    entry=$stage/odd/$id.desktop
+    desktop-file-validate "$entry" || fail "desktop entry under the prefix $odd"
+    [ "$(execs "$entry")" = "$path|$path --symbols|" ] || fail "Exec lines under the prefix $odd: $(execs "$entry")"
+    echo "ok: under the prefix $odd, Exec=$(sed -n 's/^Exec=//p' "$entry" | tail -n1)"
+done <<'EOF'
+/opt/my games|"/opt/my games/games/quintet"
+/opt/100%|/opt/100%%/games/quintet
+EOF
 
 # The manual page: no complaint from groff or man, and the parts a reader needs.
 page=$root/share/man/man6/quintet.6

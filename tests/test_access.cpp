@@ -75,8 +75,10 @@ class TestAccess : public QObject {
                 QTest::keyClick(&w, Qt::Key(key));
                 texts << w.Reader.Account;
             }
-            QTest::keyClick(&w, Qt::Key_3); // a row, waiting for its column
-            texts << w.Reader.Account;
+            for (const Qt::Key key : {Qt::Key_S, Qt::Key_3}) { // the symbols hidden; a row, waiting for its column
+                QTest::keyClick(&w, key);
+                texts << w.Reader.Account;
+            }
             Texts(QAccessible::queryAccessibleInterface(&w), texts);
             texts << w.Picture1->toolTip();
             // The board fills, a new game, and it fills again.
@@ -103,12 +105,15 @@ class TestAccess : public QObject {
                 QVERIFY2(t.contains(QStringLiteral("⟦")) && !lower.match(t).hasMatch(), qPrintable(t));
     }
 
-    // One ball is one; Russian says 1, 2 and 5 each in its own form.
+    // One ball is one, also in the C locale, which has no translation but
+    // the game's English; Russian says 1, 2 and 5 each in its own form. Qt's
+    // own words, as in --help, come in the player's language too.
     void countsTakeTheirLanguagesPluralForms()
     {
         Game g;
         InitTestGame(g);
         Form_Load(g);
+        UseLanguage("C");
         SetBoard(g, {"133....44", ".........", ".........", ".........", ".........", ".........", ".........",
                      ".........", "........."});
         QCOMPARE(BallsOf(g, 1), QStringLiteral("Red ball: row 1, column 1."));
@@ -116,12 +121,15 @@ class TestAccess : public QObject {
         SetBoard(g, {"1111.1111", "111111111", "111111111", "111111111", "111111111", "111111111", "111111111",
                      "111111111", "111111111"});
         QVERIFY(GameSummary(g).contains(QStringLiteral(" 1 free cell.")));
+        UseLanguage("de");
+        const QString options = QCoreApplication::translate("QCommandLineParser", "Options:");
         UseLanguage("ru");
-        SetBoard(g, {"1.....33.", ".........", ".........", ".........", ".........", ".........", ".........",
+        SetBoard(g, {"1.....3..", ".........", ".........", ".........", ".........", ".........", ".........",
                      ".........", "........."});
         const QString row = LinesThrough(g, 0).section(QLatin1Char('.'), 0, 0);
         UseLanguage("en");
-        QCOMPARE(row, QStringLiteral("Строка 1: 1 красный, 5 пустых, 2 жёлтых, 1 пустая"));
+        QCOMPARE(row, QStringLiteral("Строка 1: 1 красный, 5 пустых, 1 жёлтый, 2 пустые"));
+        QVERIFY2(options == QStringLiteral("Optionen:"), "Qt's own German (qt6-translations-l10n) is not loaded");
     }
 
     void namesSayRowColumnAndContent()

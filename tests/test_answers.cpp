@@ -16,7 +16,8 @@ class TestAnswers : public QObject {
     void initTestCase() { UseLanguage("en"); }
 
     // The answers to the question keys, word for word, on one board: a
-    // corner's one-cell diagonal, a colour with no ball, a full row.
+    // corner's one-cell diagonal, a colour with no ball, a full row; and a
+    // list of places in French.
     void questionsAreAnsweredFromTheBoard()
     {
         Game g;
@@ -41,6 +42,10 @@ class TestAnswers : public QObject {
                                 "green. Column 5: 8 empty, 1 cyan. Down from row 5, column 1: 4 empty, 1 cyan. Up "
                                 "from row 9, column 5: 1 cyan, 4 empty."));
         QCOMPARE(GameSummary(g), QStringLiteral("Score 12. 68 free cells. Next: red, orange, yellow."));
+        UseLanguage("fr"); // its places joined as French writes them, a no-break space before the semicolon
+        const QString orange = BallsOf(g, 2);
+        UseLanguage("en");
+        QCOMPARE(orange, QStringLiteral("Boules orange\u00a0: ligne 9, colonne 2\u00a0; ligne 9, colonne 7."));
     }
 };
 

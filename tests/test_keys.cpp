@@ -255,7 +255,7 @@ class TestKeys : public QObject {
     }
 
     // A first digit waits for its column, and a reader hears the row; a
-    // click, a new game or leaving the window drops it.
+    // click, also off the board, a new game or leaving the window drops it.
     void aFirstDigitIsDroppedByAClickANewGameOrLeaving()
     {
         Form1 w;
@@ -267,6 +267,8 @@ class TestKeys : public QObject {
         QCOMPARE(w.Focused(), int16_t(80));
         w.Press(Smile); // a new game, as a reader's press action starts one
         QTest::keyClick(&w, Qt::Key_4);
+        QTest::mouseClick(w.Label1, Qt::LeftButton); // the score
+        QTest::keyClick(&w, Qt::Key_7);
         QCOMPARE(w.Focused(), int16_t(80));
         QWidget other;
         other.show();
