@@ -29,8 +29,8 @@ void InitScreen(Screen &s)
     }
     // The score label's caption as the window is drawn, before the new game
     // at load puts the score 0 there.
-    s.Label1 = QStringLiteral("1234567");
-    s.Label2.clear();
+    s.ScoreCaption = QStringLiteral("1234567");
+    s.MessageCaption.clear();
     for (bool &v : s.EndVisible)
         v = false;
     s.LabelsChanged = true;
@@ -55,16 +55,16 @@ void SetEndVisible(Screen &s, EndItem item, bool visible)
 
 void SetLabel1(Screen &s, const QString &text)
 {
-    if (s.Label1 != text) {
-        s.Label1 = text;
+    if (s.ScoreCaption != text) {
+        s.ScoreCaption = text;
         s.LabelsChanged = true;
     }
 }
 
 void SetLabel2(Screen &s, const QString &text)
 {
-    if (s.Label2 != text) {
-        s.Label2 = text;
+    if (s.MessageCaption != text) {
+        s.MessageCaption = text;
         s.LabelsChanged = true;
     }
 }

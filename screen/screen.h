@@ -62,8 +62,8 @@ enum EndItem { Line9, Label3, Label4, Label5, Label6, Label7, EndItemCount };
 
 struct Screen {
     Box Boxes[BoxCount];
-    QString Label1; // the score
-    QString Label2; // the message
+    QString ScoreCaption;   // Label1: the score
+    QString MessageCaption; // Label2: the message, in the game's own words
     bool EndVisible[EndItemCount];
     bool LabelsChanged; // a caption or an end-screen visibility changed
 };

@@ -28,7 +28,7 @@ static void Click(Soak &s, int16_t box)
     Reached &r = s.R;
     if (wasSelected == 0 && st.Selected == -1)
         r.Selections++;
-    if (s.G.View.Label2 == QStringLiteral("No Way!!!"))
+    if (s.G.View.MessageCaption == QStringLiteral("No Way!!!"))
         r.Refused++;
     if (wasSelected == -1 && st.Selected == 0) {
         r.Moves++;
@@ -41,7 +41,7 @@ static void Click(Soak &s, int16_t box)
             r.SpawnsIntoBurst += OpenBurstCells(st) < burstCellsBefore - (intoBurst ? 1 : 0);
         }
         r.SpawnsEndingGame += st.IsGameOver == -1;
-        r.Bonuses += s.G.View.Label2 == QStringLiteral("Bonus!!!");
+        r.Bonuses += s.G.View.MessageCaption == QStringLiteral("Bonus!!!");
     }
 }
 

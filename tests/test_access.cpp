@@ -336,7 +336,7 @@ class TestAccess : public QObject {
         Press(w.Picture5[40]); // select the ball in the middle
         Press(w.Picture5[0]);  // not empty: selects that ball
         Press(w.Picture5[40]);
-        QCOMPARE(w.G.View.Label2, QString());
+        QCOMPARE(w.G.View.MessageCaption, QString());
         QVERIFY(message->state().invisible);
 
         w.G.State.Board(1, 1) = 0; // the corner walled in by its two neighbours
@@ -350,7 +350,7 @@ class TestAccess : public QObject {
         QVERIFY(!message->state().invisible);
 
         Press(w.Picture5[12]); // a reachable cell: the move clears the message
-        QCOMPARE(w.G.View.Label2, QString());
+        QCOMPARE(w.G.View.MessageCaption, QString());
         QCOMPARE(message->textInterface()->characterCount(), 0);
         QVERIFY(message->state().invisible);
     }
@@ -472,7 +472,7 @@ class TestAccess : public QObject {
                 Picture5_Click(g, int16_t(presses[i]));
             QCOMPARE(Account(g), said[i]);
         }
-        QCOMPARE(g.View.Label2, message);
+        QCOMPARE(g.View.MessageCaption, message);
     }
 };
 

@@ -15,7 +15,7 @@ class TestEndgame : public GameTest {
         DrawBall(G->View, 0, 1);
         DrawPreview(G->View, 1, 2);
         GameOver(*G);
-        QCOMPARE(G->View.Label2, QStringLiteral("Game Over!"));
+        QCOMPARE(G->View.MessageCaption, QStringLiteral("Game Over!"));
         for (int16_t i = 0; i <= 80; i++) {
             QVERIFY(!G->View.Boxes[i].Visible);
             QVERIFY(IsBlank(G->View, i));
@@ -25,7 +25,7 @@ class TestEndgame : public GameTest {
         QVERIFY(G->View.Boxes[PreviewBox(1)].Visible);
         QVERIFY(ShowsBall(G->View, PreviewBox(1), 2));
         GameOver(*G); // again in the same click: the same screen
-        QCOMPARE(G->View.Label2, QStringLiteral("Game Over!"));
+        QCOMPARE(G->View.MessageCaption, QStringLiteral("Game Over!"));
 
         // Drawn while hidden, shown once the board comes back.
         DrawBall(G->View, 7, 4);
@@ -35,7 +35,7 @@ class TestEndgame : public GameTest {
         for (bool v : G->View.EndVisible)
             QVERIFY(!v);
         QVERIFY(ShowsBall(G->View, 7, 4));
-        QCOMPARE(G->View.Label2, QStringLiteral("Game Over!")); // ShowBoard leaves the message
+        QCOMPARE(G->View.MessageCaption, QStringLiteral("Game Over!")); // ShowBoard leaves the message
     }
 };
 

@@ -34,7 +34,7 @@ class TestForm1 : public QObject {
             if (s.Boxes[i].Changed)
                 return QStringLiteral("box %1 not synced").arg(i);
         }
-        if (w.Label1->text() != s.Label1 || w.Label2->text() != s.Label2)
+        if (w.Label1->text() != s.ScoreCaption || w.Label2->text() != s.MessageCaption)
             return QStringLiteral("captions");
         if (w.EndScreen[Label3]->isVisibleTo(&w) != s.EndVisible[Label3] ||
             w.EndScreen[Line9]->isVisibleTo(&w) != s.EndVisible[Line9])

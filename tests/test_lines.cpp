@@ -137,8 +137,8 @@ class TestLines : public GameTest {
         QCOMPARE(MarkedCount(), int16_t(9));
         QCOMPARE(G->State.Score, int16_t(12));
         QCOMPARE(G->State.Streak, int16_t(1));
-        QCOMPARE(G->View.Label2, QStringLiteral("Bonus!!!"));
-        QCOMPARE(G->View.Label1, QStringLiteral("12"));
+        QCOMPARE(G->View.MessageCaption, QStringLiteral("Bonus!!!"));
+        QCOMPARE(G->View.ScoreCaption, QStringLiteral("12"));
         QCOMPARE(CountBalls(*G), int16_t(0)); // removed at once
         QCOMPARE(G->State.ClearPending, int16_t(-1));
         QCOMPARE(G->Rnd.Drawn, uint64_t(9 * 500));
@@ -153,25 +153,25 @@ class TestLines : public GameTest {
         SetBoard(*G, {five[0], five[1], five[2], five[3], five[4], five[5], five[6], five[7], five[8]});
         CheckLines(*G);
         QCOMPARE(G->State.Score, int16_t(3));
-        QCOMPARE(G->View.Label2, QString());
+        QCOMPARE(G->View.MessageCaption, QString());
         SetBoard(*G, {five[0], five[1], five[2], five[3], five[4], five[5], five[6], five[7], five[8]});
         CheckLines(*G);
         QCOMPARE(G->State.Score, int16_t(7));
         QCOMPARE(G->State.Streak, int16_t(2));
-        QCOMPARE(G->View.Label2, QStringLiteral("Bonus!!!"));
+        QCOMPARE(G->View.MessageCaption, QStringLiteral("Bonus!!!"));
         SetLabel2(G->View, QString());
         SetBoard(*G, {"222222...", five[1], five[2], five[3], five[4], five[5], five[6], five[7], five[8]});
         CheckLines(*G);
         QCOMPARE(G->State.Score, int16_t(13));
         QCOMPARE(G->State.Streak, int16_t(3));
-        QCOMPARE(G->View.Label2, QStringLiteral("Bonus!!!"));
+        QCOMPARE(G->View.MessageCaption, QStringLiteral("Bonus!!!"));
         SetLabel2(G->View, QString());
         SetBoard(*G, {"2........", five[1], five[2], five[3], five[4], five[5], five[6], five[7], five[8]});
         CheckLines(*G);
         QCOMPARE(G->State.Score, int16_t(13));
         QCOMPARE(G->State.Streak, int16_t(0));
-        QCOMPARE(G->View.Label2, QString());
-        QCOMPARE(G->View.Label1, QStringLiteral("13"));
+        QCOMPARE(G->View.MessageCaption, QString());
+        QCOMPARE(G->View.ScoreCaption, QStringLiteral("13"));
     }
 
     // A line of six crossing a line of five with a streak of 2 before:
@@ -184,7 +184,7 @@ class TestLines : public GameTest {
                       ".........", "........."});
         CheckLines(*G);
         QCOMPARE(G->State.Score, int16_t(118));
-        QCOMPARE(G->View.Label2, QStringLiteral("Bonus!!!"));
+        QCOMPARE(G->View.MessageCaption, QStringLiteral("Bonus!!!"));
     }
 
     // The score never wraps: every raising step holds at 32767.
@@ -196,7 +196,7 @@ class TestLines : public GameTest {
                       ".........", "........."});
         CheckLines(*G);
         QCOMPARE(G->State.Score, int16_t(32767));
-        QCOMPARE(G->View.Label1, QStringLiteral("32767"));
+        QCOMPARE(G->View.ScoreCaption, QStringLiteral("32767"));
         SetBoard(*G, {"66666....", ".........", ".........", ".........", ".........", ".........", ".........",
                       ".........", "........."});
         CheckLines(*G);

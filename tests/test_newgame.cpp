@@ -27,8 +27,8 @@ class TestNewGame : public GameTest {
         QCOMPARE(s.Blinking, int16_t(0));
         QCOMPARE(s.IsGameOver, int16_t(0));
         QCOMPARE(s.Streak, int16_t(0));
-        QCOMPARE(G->View.Label1, QStringLiteral("0"));
-        QCOMPARE(G->View.Label2, QString());
+        QCOMPARE(G->View.ScoreCaption, QStringLiteral("0"));
+        QCOMPARE(G->View.MessageCaption, QString());
         for (bool v : G->View.EndVisible)
             QVERIFY(!v);
         for (int16_t x = 1; x <= 9; x++)

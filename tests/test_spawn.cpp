@@ -63,7 +63,7 @@ class TestSpawn : public GameTest {
         QCOMPARE(G->Rnd.Drawn, uint64_t(free + 3));
         QCOMPARE(G->State.NextColor[3], int16_t(6));
         QVERIFY(ShowsBall(G->View, PreviewBox(3), 6));
-        QCOMPARE(G->View.Label2, QStringLiteral("Game Over!"));
+        QCOMPARE(G->View.MessageCaption, QStringLiteral("Game Over!"));
         ClearReserved(G->State);
         QVERIFY(CheckInvariants(*G).isEmpty());
     }

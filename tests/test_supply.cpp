@@ -107,7 +107,7 @@ class TestSupply : public GameTest {
         QCOMPARE(p.y, int16_t(77));
         QCOMPARE(G->Rnd.Drawn, uint64_t(0));
         QCOMPARE(G->State.IsGameOver, int16_t(-1));
-        QCOMPARE(G->View.Label2, QStringLiteral("Game Over!"));
+        QCOMPARE(G->View.MessageCaption, QStringLiteral("Game Over!"));
         QVERIFY(!G->View.Boxes[0].Visible);
         // Once over, a pick searches nothing, even with cells free.
         G->State.Board(1, 1) = 0;
@@ -115,7 +115,7 @@ class TestSupply : public GameTest {
         p = Pick();
         QCOMPARE(p.x, int16_t(77));
         QCOMPARE(G->Rnd.Drawn, uint64_t(0));
-        QCOMPARE(G->View.Label2, QStringLiteral("Game Over!"));
+        QCOMPARE(G->View.MessageCaption, QStringLiteral("Game Over!"));
     }
 
     // Entries 1 and n come half as often as the others.

@@ -52,7 +52,7 @@ class TestTurn : public QObject {
         GameState before = G->State;
         Click(5, 5);
         QCOMPARE(std::memcmp(&before, &G->State, sizeof before), 0);
-        QCOMPARE(G->View.Label2, QString());
+        QCOMPARE(G->View.MessageCaption, QString());
     }
 
     void clickingABallSelectsItAndItBlinks()
@@ -93,13 +93,13 @@ class TestTurn : public QObject {
         Click(1, 1);
         Timer1_Timer(*G); // hidden at the moment of the click
         Click(9, 9);
-        QCOMPARE(G->View.Label2, QStringLiteral("No Way!!!"));
+        QCOMPARE(G->View.MessageCaption, QStringLiteral("No Way!!!"));
         QCOMPARE(G->State.Selected, int16_t(-1));
         QCOMPARE(G->State.Blinking, int16_t(0));
         QVERIFY(ShowsBall(G->View, 0, 1));
         QCOMPARE(CountBalls(*G), int16_t(4));
         Click(2, 1);
-        QCOMPARE(G->View.Label2, QString());
+        QCOMPARE(G->View.MessageCaption, QString());
         QCOMPARE(G->State.Board(2, 1), int16_t(1));
         QCOMPARE(G->State.Board(1, 1), int16_t(0));
         QCOMPARE(G->State.Selected, int16_t(0));
@@ -126,7 +126,7 @@ class TestTurn : public QObject {
         QVERIFY(ShowsBall(G->View, PreviewBox(1), 1));
         QVERIFY(ShowsBall(G->View, PreviewBox(3), 3));
         QCOMPARE(G->State.Selected, int16_t(0));
-        QCOMPARE(G->View.Label1, QStringLiteral("0"));
+        QCOMPARE(G->View.ScoreCaption, QStringLiteral("0"));
     }
 
     void aMoveThatClearsBringsNoSpawn()
@@ -137,7 +137,7 @@ class TestTurn : public QObject {
         Click(5, 1);
         QCOMPARE(CountBalls(*G), int16_t(0));
         QCOMPARE(G->State.Score, int16_t(3));
-        QCOMPARE(G->View.Label1, QStringLiteral("3"));
+        QCOMPARE(G->View.ScoreCaption, QStringLiteral("3"));
         QCOMPARE(G->State.Selected, int16_t(0));
         QCOMPARE(G->Rnd.Drawn, uint64_t(5 * 500)); // the bursts, and no spawn
         Timer1_Timer(*G);
@@ -229,8 +229,8 @@ class TestTurn : public QObject {
         Click(5, 5);
         QCOMPARE(s.IsGameOver, int16_t(-1));
         QCOMPARE(s.Score, int16_t(score));
-        QCOMPARE(G->View.Label1, QString::number(score));
-        QCOMPARE(G->View.Label2, message);
+        QCOMPARE(G->View.ScoreCaption, QString::number(score));
+        QCOMPARE(G->View.MessageCaption, message);
         QVERIFY(G->View.EndVisible[Label3]);
         QVERIFY(!G->View.Boxes[0].Visible);
         QVERIFY(ShowsBall(G->View, PreviewBox(1), 3));

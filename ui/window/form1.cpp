@@ -66,9 +66,9 @@ void Form1::Sync()
     if (!G.View.LabelsChanged)
         return;
     G.View.LabelsChanged = false;
-    ShowCaption(Label1, G.View.Label1);
+    ShowCaption(Label1, G.View.ScoreCaption);
     // The game leaves its messages in its own words; they show in the player's.
-    ShowMessage(Label2, QCoreApplication::translate("Message", G.View.Label2.toUtf8().constData()));
+    ShowMessage(Label2, QCoreApplication::translate("Message", G.View.MessageCaption.toUtf8().constData()));
     for (int i = 0; i < EndItemCount; i++)
         EndScreen[i]->setVisible(G.View.EndVisible[i]);
 }

@@ -136,7 +136,7 @@ void Form1::MakeBoxes()
 
 void Form1::MakeLabels()
 {
-    Label1 = MakeLabel(48, 8, 137, 38, Black, Magenta, 24, G.View.Label1);
+    Label1 = MakeLabel(48, 8, 137, 38, Black, Magenta, 24, G.View.ScoreCaption);
     Label2 = MakeLabel(16, 352, 273, 49, Black, Olive, 29.25, QString());
     // The end screen's lines, each on one line of its label but the notice,
     // which may take two.
