@@ -16,8 +16,6 @@ struct HeldMessage {
     QString Text;
 };
 
-struct StartAnswer;
-
 // What a failed start prints, into a, printing nothing: one line that says
 // why, naming what the command line (given) or the environment (env) asked
 // for, then the messages Qt held and its last, fatal one, whole and in order

@@ -3,6 +3,8 @@
 // line for Qt to take.
 #pragma once
 
+#include "ui/start/end.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,8 +13,6 @@ struct Options {
     QString Platform;     // what -platform asked for, or empty
     QString Display;      // what -display asked for, or empty
 };
-
-struct StartAnswer;
 
 // Reads the options from arguments, the program's name first, into o, and
 // what the line answers instead of a start into a, printing nothing: --help
