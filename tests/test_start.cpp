@@ -1,163 +1,91 @@
-// What a start says before any window: the command line's answers, and the line of a failed start with Qt's words.
-#include "ui/start/end.h"
+// What the start says before any window: the command line's answers, and a failed start's line with Qt's words.
 #include "ui/start/failure.h"
 #include "ui/start/language.h"
-#include "ui/start/options.h"
 
-#include <QFile>
 #include <QTest>
-
-namespace {
-
-// Qt 6.4's words on the way to a failed start, as its handler writes them:
-// a display it cannot reach, a plugin found but not loaded, one not found,
-// and its last, fatal word.
-QString Unreached(const char *display)
-{
-    return QStringLiteral("qt.qpa.xcb: could not connect to display ") + display;
-}
-QString Found(const char *plugin)
-{
-    return QStringLiteral(
-               "qt.qpa.plugin: Could not load the Qt platform plugin \"%1\" in \"\" even though it was found.")
-        .arg(QLatin1String(plugin));
-}
-QString Missing(const char *plugin)
-{
-    return QStringLiteral("qt.qpa.plugin: Could not find the Qt platform plugin \"%1\" in \"\"")
-        .arg(QLatin1String(plugin));
-}
-const QString Fatal = QStringLiteral("This application failed to start because no Qt platform plugin could be "
-                                     "initialized. Reinstalling the application may fix this problem.\n\nAvailable "
-                                     "platform plugins are: wayland-egl, minimal, linuxfb, offscreen, xcb, eglfs, vnc, "
-                                     "vkkhrdisplay, minimalegl, wayland.\n");
-const QString NoWayland = QStringLiteral("Failed to create wl_display (No such file or directory)");
-
-// The version that the package's changelog gives in its first line.
-QString PackageVersion()
-{
-    QFile changelog(QStringLiteral(QUINTET_CHANGELOG));
-    return changelog.open(QIODevice::ReadOnly)
-               ? QString::fromUtf8(changelog.readLine()).section(QLatin1Char('('), 1).section(QLatin1Char(')'), 0, 0)
-               : QString();
-}
-
-} // namespace
 
 class TestStart : public QObject {
     Q_OBJECT
   private slots:
-    // The command line after "quintet" and the environment, words split at
-    // spaces; Qt's messages where Qt goes on to fail, the fatal one last. What
-    // the start says: with status 0 on stdout alone, with 1 on stderr alone;
-    // the whole text, or "~" and a part of it; after a failure's first line,
-    // Qt's messages follow whole and in order. Nothing said: the start goes on.
+    // A row's name is a command as a shell runs it; then Qt's words on its way to fail, before its fatal one; and what
+    // the start says, whole or in part ("~"): "quintet: ..." on stderr with status 1, then Qt's words whole and in
+    // order; else on stdout with status 0 (%v: the package's version); nothing, and the start goes on.
     void aStartSaysWhatItShould_data()
     {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("env");
         QTest::addColumn<QStringList>("qt");
-        QTest::addColumn<int>("status");
         QTest::addColumn<QString>("want");
-        auto row = [](const char *name, const char *language, const char *line, const char *env, const QStringList &qt,
-                      int status, const char *want) {
-            QTest::newRow(name) << QString::fromLatin1(language) << QString::fromLatin1(line)
-                                << QString::fromLatin1(env) << qt << status << QString::fromUtf8(want);
+        auto row = [](const char *command, const QStringList &qt, const char *want) {
+            QTest::newRow(command) << qt << QString::fromUtf8(want);
         };
-        const char *unknown = "quintet: Unknown option 'nonsense'. Try quintet --help.";
-        const char *stray = "quintet: Unexpected argument 'foo'. Try quintet --help.";
-        row("help", "en", "--help", "", {}, 0, "~--symbols      Show a symbol on every ball");
-        row("help beside -display", "en", "-display :9 --help", "", {}, 0, "~The keys and how to play: man quintet");
-        row("help beside Qt's options", "en", "-platform xcb -reverse -style fusion --help", "", {}, 0,
-            "~Usage: quintet [options]");
-        row("help beside an unknown option", "en", "--nonsense --help", "", {}, 0, "~-v, --version");
-        row("help in French", "fr", "--help", "", {}, 0,
-            "~--symbols      Afficher sur chaque boule un symbole qui indique sa couleur.");
-        row("version", "en", "--version", "", {}, 0, "quintet %version");
-        row("version beside Qt's options", "en", "-platform xcb -display :9 --version", "", {}, 0, "quintet %version");
-        row("unknown option", "en", "--nonsense", "", {}, 1, unknown);
-        row("unknown option beside -display", "en", "-display :9 --nonsense", "", {}, 1, unknown);
-        row("stray argument", "en", "foo", "", {}, 1, stray);
-        row("stray argument after -platform's", "en", "-platform xcb foo", "", {}, 1, stray);
-        row("two short options in one", "en", "-hv", "", {}, 1, "quintet: Unknown option 'hv'. Try quintet --help.");
-        row("-platform without its value", "en", "-platform", "", {}, 1,
-            "quintet: Missing value after '-platform'. Try quintet --help.");
-        row("-style takes a value", "en", "-style fusion", "", {}, 0, "");
-        row("Qt's options go on to Qt", "en", "-platform xcb -display :9 -reverse -style fusion --symbols", "", {}, 0,
-            "");
-        row("no display", "en", "", "", {Unreached(""), Found("xcb"), Fatal}, 1,
-            "quintet: no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset");
-        row("DISPLAY empty", "en", "", "DISPLAY=", {Unreached(""), Found("xcb"), Fatal}, 1,
-            "quintet: no X11 or Wayland display (DISPLAY is empty, WAYLAND_DISPLAY is unset)");
-        row("DISPLAY empty in French", "fr", "", "DISPLAY=", {Unreached(""), Found("xcb"), Fatal}, 1,
-            "quintet: aucun affichage X11 ni Wayland (DISPLAY est vide, WAYLAND_DISPLAY est non définie)");
-        row("both empty, Qt's four messages in order", "en", "",
-            "DISPLAY= WAYLAND_DISPLAY=", {NoWayland, Found("wayland"), Unreached(""), Found("xcb"), Fatal}, 1,
-            "quintet: no X11 or Wayland display (DISPLAY is empty, WAYLAND_DISPLAY is empty)");
-        row("DISPLAY unreached", "en", "", "DISPLAY=:9", {Unreached(":9"), Found("xcb"), Fatal}, 1,
-            "quintet: cannot open the display (DISPLAY=:9, WAYLAND_DISPLAY=unset)");
-        row("WAYLAND_DISPLAY unreached", "en", "", "WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=wayland",
-            {NoWayland, Found("wayland"), Fatal}, 1,
-            "quintet: cannot open the display (DISPLAY=unset, WAYLAND_DISPLAY=wayland-0)");
-        row("-display unreached", "en", "-display :9", "DISPLAY=:8", {Unreached(":9"), Found("xcb"), Fatal}, 1,
-            "quintet: cannot open the display :9 given by -display");
-        row("no such plugin", "en", "", "DISPLAY=:9 QT_QPA_PLATFORM=nosuchplatform", {Missing("nosuchplatform"), Fatal},
-            1, "quintet: no Qt platform plugin \"nosuchplatform\" (QT_QPA_PLATFORM=nosuchplatform)");
-        row("no such plugin by -platform", "en", "-platform nosuchplatform", "DISPLAY=:9 QT_QPA_PLATFORM=xcb",
-            {Missing("nosuchplatform"), Fatal}, 1,
-            "quintet: no Qt platform plugin \"nosuchplatform\" (-platform nosuchplatform)");
-        row("no wayland plugin", "en", "", "WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=wayland",
-            {Missing("wayland"), Fatal}, 1,
-            "quintet: no Qt platform plugin \"wayland\" (QT_QPA_PLATFORM=wayland): "
-            "install the Qt Wayland plugin (Debian: qt6-wayland)");
-        row("no wayland-egl plugin by -platform", "en", "-platform wayland-egl", "WAYLAND_DISPLAY=wayland-0",
-            {Missing("wayland-egl"), Fatal}, 1,
-            "quintet: no Qt platform plugin \"wayland-egl\" (-platform wayland-egl): "
-            "install the Qt Wayland plugin (Debian: qt6-wayland)");
-        row("a plugin that cannot load, not on disk", "en", "", "DISPLAY=:9 QT_QPA_PLATFORM=nosuchplatform",
-            {Found("nosuchplatform"), Fatal}, 1,
-            "quintet: the Qt platform plugin \"nosuchplatform\" was found but cannot be loaded "
-            "(QT_DEBUG_PLUGINS=1 tells why)");
+        // Qt 6.4's words: a display not reached, a platform plugin found but not loaded, or not found.
+        auto unreached = [](const char *d) { return QStringLiteral("qt.qpa.xcb: could not connect to display ") + d; };
+        const QString plugin = QStringLiteral("qt.qpa.plugin: Could not %1 the Qt platform plugin \"%2\" in \"\"");
+        auto found = [&](const char *name) {
+            return plugin.arg(QStringLiteral("load"), name) + QStringLiteral(" even though it was found.");
+        };
+        auto missing = [&](const char *name) { return plugin.arg(QStringLiteral("find"), name); };
+        row("quintet --help", {}, "~--symbols      Show a symbol on every ball");
+        row("quintet -display :9 --help", {}, "~The keys and how to play: man quintet");
+        row("quintet -platform xcb -reverse -style fusion --help", {}, "~Usage: quintet [options]");
+        row("quintet --nonsense --help", {}, "~-v, --version");
+        row("LANGUAGE=fr quintet --help", {}, "~--symbols      Afficher sur chaque boule un symbole qui indique sa couleur.");
+        row("quintet --version", {}, "quintet %v");
+        row("quintet -platform xcb -display :9 --version", {}, "quintet %v");
+        row("quintet --nonsense", {}, "quintet: Unknown option 'nonsense'. Try quintet --help.");
+        row("quintet -display :9 --nonsense", {}, "quintet: Unknown option 'nonsense'. Try quintet --help.");
+        row("quintet foo", {}, "quintet: Unexpected argument 'foo'. Try quintet --help.");
+        row("quintet -platform xcb foo", {}, "quintet: Unexpected argument 'foo'. Try quintet --help.");
+        row("quintet -hv", {}, "quintet: Unknown option 'hv'. Try quintet --help.");
+        row("quintet -platform", {}, "quintet: Missing value after '-platform'. Try quintet --help.");
+        row("quintet -style fusion", {}, "");
+        row("quintet", {unreached(""), found("xcb")}, "quintet: no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset");
+        row("DISPLAY= quintet", {unreached(""), found("xcb")}, "quintet: no X11 or Wayland display (DISPLAY is empty, WAYLAND_DISPLAY is unset)");
+        row("DISPLAY= WAYLAND_DISPLAY= quintet", {found("wayland"), unreached(""), found("xcb")}, "quintet: no X11 or Wayland display (DISPLAY is empty, WAYLAND_DISPLAY is empty)");
+        row("DISPLAY=:9 quintet", {unreached(":9"), found("xcb")}, "quintet: cannot open the display (DISPLAY=:9, WAYLAND_DISPLAY=unset)");
+        row("DISPLAY=:8 quintet -display :9", {unreached(":9"), found("xcb")}, "quintet: cannot open the display :9 given by -display");
+        row("QT_QPA_PLATFORM=nosuch quintet", {missing("nosuch")}, "quintet: no Qt platform plugin \"nosuch\" (QT_QPA_PLATFORM=nosuch)");
+        row("QT_QPA_PLATFORM=xcb quintet -platform nosuch", {missing("nosuch")}, "quintet: no Qt platform plugin \"nosuch\" (-platform nosuch)");
+        row("QT_QPA_PLATFORM=wayland quintet", {missing("wayland")}, "quintet: no Qt platform plugin \"wayland\" (QT_QPA_PLATFORM=wayland): install the Qt Wayland plugin (Debian: qt6-wayland)");
+        row("quintet -platform wayland-egl", {missing("wayland-egl")}, "quintet: no Qt platform plugin \"wayland-egl\" (-platform wayland-egl): install the Qt Wayland plugin (Debian: qt6-wayland)");
+        row("DISPLAY=:9 quintet -platform nosuch", {found("nosuch")}, "quintet: the Qt platform plugin \"nosuch\" was found but cannot be loaded (QT_DEBUG_PLUGINS=1 tells why)");
     }
     void aStartSaysWhatItShould()
     {
-        QFETCH(QString, language);
-        QFETCH(QString, line);
-        QFETCH(QString, env);
         QFETCH(QStringList, qt);
-        QFETCH(int, status);
         QFETCH(QString, want);
-        LoadLanguage(QLocale(language));
+        QStringList words = QString::fromLatin1(QTest::currentDataTag()).split(u' ');
+        QProcessEnvironment env; // the words before the command
+        for (; words.first() != QStringLiteral("quintet"); words.removeFirst())
+            env.insert(words.first().section(u'=', 0, 0), words.first().section(u'=', 1));
+        LoadLanguage(QLocale(env.value(QStringLiteral("LANGUAGE"), QStringLiteral("en"))));
         InstallLanguage();
         Options given;
         StartAnswer a;
-        AnswerOptions(QStringList(QStringLiteral("quintet")) + line.split(u' ', Qt::SkipEmptyParts), given, a);
-        if (!qt.isEmpty()) {
-            QVERIFY2(a.Goes, qPrintable(a.Out + a.Err)); // Qt starts only after the command line
-            QProcessEnvironment variables;
-            for (const QString &v : env.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-                variables.insert(v.section(QLatin1Char('='), 0, 0), v.section(QLatin1Char('='), 1));
-            QList<QByteArray> categories; // as Qt's, they outlive the messages
+        AnswerOptions(words, given, a);
+        if (a.Goes && !qt.isEmpty()) { // Qt starts once the command line goes on
+            QByteArrayList categories;  // as Qt's, alive while their messages are read
             QList<HeldMessage> held;
-            for (const QString &m : qt) {
-                const bool named = m.startsWith(QStringLiteral("qt."));
-                categories << (named ? m.section(QStringLiteral(": "), 0, 0).toLatin1() : QByteArray("default"));
-                held.append(
-                    {QtWarningMsg, categories.last().constData(), named ? m.section(QStringLiteral(": "), 1) : m});
-            }
-            AnswerFailure(held.first(held.size() - 1), held.last(), given, variables, a);
-            want += QLatin1Char('\n') + qt.join(QLatin1Char('\n'));
+            for (const QString &m : qt)
+                held.append({QtWarningMsg, (categories << m.section(u':', 0, 0).toLatin1()).last().constData(),
+                             m.section(QStringLiteral(": "), 1)});
+            qt << QStringLiteral("This application failed to start because no Qt platform plugin could be initialized. "
+                                 "Reinstalling the application may fix this problem.\n\n"
+                                 "Available platform plugins are: xcb, wayland.\n");
+            AnswerFailure(held, {QtFatalMsg, "default", qt.last()}, given, env, a);
+            want += u'\n' + qt.join(u'\n');
         }
-        QVERIFY2(a.Goes == want.isEmpty(), qPrintable(a.Out + a.Err));
-        QCOMPARE(a.Status, status);
-        QCOMPARE(status == 0 ? a.Err : a.Out, QString());
-        const QString said = status == 0 ? a.Out : a.Err;
-        const QString whole = want.isEmpty() ? want : want.replace(QStringLiteral("%version"), PackageVersion()) + '\n';
-        if (want.startsWith(QLatin1Char('~')))
+        QFile changelog(QFINDTESTDATA("../debian/changelog")); // the package's version, in its first line
+        QVERIFY(changelog.open(QIODevice::ReadOnly));
+        const QString version = QString::fromUtf8(changelog.readLine()).section(u'(', 1).section(u')', 0, 0);
+        want.replace(QStringLiteral("%v"), version);
+        const bool error = want.startsWith(QStringLiteral("quintet:"));
+        QVERIFY2(a.Goes == want.isEmpty() && (error ? a.Out : a.Err).isEmpty(), qPrintable(a.Out + a.Err));
+        QCOMPARE(a.Status, error ? 1 : 0);
+        const QString said = error ? a.Err : a.Out;
+        if (want.startsWith(u'~'))
             QVERIFY2(said.contains(want.mid(1)), qPrintable(said));
         else
-            QCOMPARE(said, whole);
+            QCOMPARE(said, want.isEmpty() ? want : want + u'\n');
     }
 };
 
