@@ -17,6 +17,12 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
+void Say(const StartAnswer &a)
+{
+    std::fputs(qPrintable(a.Out), stdout);
+    std::fputs(qPrintable(a.Err), stderr);
+}
+
 // Nothing is lost: the game saves nothing, and the window is already gone.
 // Qt's Wayland teardown waits for its event thread, which can sit in
 // wl_display_read_events for good; the server cleans up after a client that

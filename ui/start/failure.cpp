@@ -3,7 +3,9 @@
 // environment gave it.
 #include "ui/start/failure.h"
 
+#include "ui/start/end.h"
 #include "ui/start/language.h"
+#include "ui/platform/identity.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,21 +25,22 @@ qsizetype FirstHeldWith(const QList<HeldMessage> &held, const QString &what)
     return -1;
 }
 
-QString Variable(const char *name)
+QString Variable(const QProcessEnvironment &env, const QString &name)
 {
-    if (!qEnvironmentVariableIsSet(name))
+    if (!env.contains(name))
         //: How a failed start shows an environment variable that is not set.
         return Translated("Failure", "unset");
-    const QString v = qEnvironmentVariable(name);
+    const QString v = env.value(name);
     //: How a failed start shows an environment variable that is set to nothing.
     return v.isEmpty() ? Translated("Failure", "empty") : v;
 }
 
 // Why the platform plugin of the given name, found by Qt, cannot be loaded:
 // the loader's own words, from the plugin's file in the places Qt looks.
-QString WhyNotLoaded(const QString &plugin)
+QString WhyNotLoaded(const QString &plugin, const QProcessEnvironment &env)
 {
-    QStringList dirs = qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    QStringList dirs =
+        env.value(QStringLiteral("QT_QPA_PLATFORM_PLUGIN_PATH")).split(QLatin1Char(':'), Qt::SkipEmptyParts);
     for (const QString &d : QCoreApplication::libraryPaths())
         dirs << d + QStringLiteral("/platforms");
     for (const QString &d : dirs)
@@ -53,12 +56,12 @@ QString WhyNotLoaded(const QString &plugin)
     return QString();
 }
 
-} // namespace
-
 // What went wrong, in Qt's own words where it said them, for one line;
 // what the player gave on the command line is named first.
-QString FailureReason(const QList<HeldMessage> &held, const QString &fatal, const Options &given)
+QString FailureReason(const QList<HeldMessage> &held, const QString &fatal, const Options &given,
+                      const QProcessEnvironment &env)
 {
+    const QString display = QStringLiteral("DISPLAY"), wayland = QStringLiteral("WAYLAND_DISPLAY");
     const QString quoted = QStringLiteral("\"");
     // A plugin that connects to a display says so when it cannot.
     if (FirstHeldWith(held, QStringLiteral("could not connect to display")) >= 0 ||
@@ -66,22 +69,22 @@ QString FailureReason(const QList<HeldMessage> &held, const QString &fatal, cons
         if (!given.Display.isEmpty())
             //: Why the game cannot start; %1 is the display given on the command line.
             return Translated("Failure", "cannot open the display %1 given by -display").arg(given.Display);
-        if (!qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+        if (!env.contains(display) && !env.contains(wayland))
             //: Why the game cannot start; DISPLAY and WAYLAND_DISPLAY are the variables' names.
             return Translated("Failure", "no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset");
-        if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        if (env.value(display).isEmpty() && env.value(wayland).isEmpty())
             //: Why the game cannot start; %1 and %2 say whether each variable is unset or empty.
             return Translated("Failure", "no X11 or Wayland display (DISPLAY is %1, WAYLAND_DISPLAY is %2)")
-                .arg(Variable("DISPLAY"), Variable("WAYLAND_DISPLAY"));
+                .arg(Variable(env, display), Variable(env, wayland));
         //: Why the game cannot start; %1 and %2 are the variables' values.
         return Translated("Failure", "cannot open the display (DISPLAY=%1, WAYLAND_DISPLAY=%2)")
-            .arg(Variable("DISPLAY"), Variable("WAYLAND_DISPLAY"));
+            .arg(Variable(env, display), Variable(env, wayland));
     }
     // Found but not loaded: the loader tells why.
     const qsizetype failed = FirstHeldWith(held, QStringLiteral("even though it was found"));
     if (failed >= 0) {
         const QString plugin = held[failed].Text.section(quoted, 1, 1);
-        const QString why = WhyNotLoaded(plugin);
+        const QString why = WhyNotLoaded(plugin, env);
         if (why.isEmpty())
             //: Why the game cannot start; %1 is the plugin's name.
             return Translated("Failure", "the Qt platform plugin \"%1\" was found but cannot be loaded "
@@ -95,7 +98,8 @@ QString FailureReason(const QList<HeldMessage> &held, const QString &fatal, cons
         const QString plugin = held[missing].Text.section(quoted, 1, 1);
         //: Where the name of a missing platform plugin came from: the command line.
         const QString asked = !given.Platform.isEmpty() ? Translated("Failure", "-platform %1").arg(given.Platform)
-                                                        : QStringLiteral("QT_QPA_PLATFORM=") + Variable("QT_QPA_PLATFORM");
+                                                        : QStringLiteral("QT_QPA_PLATFORM=") +
+                                                              Variable(env, QStringLiteral("QT_QPA_PLATFORM"));
         if (plugin.startsWith(QStringLiteral("wayland")))
             //: Why the game cannot start; %1 is the plugin's name, %2 where it was asked for.
             return Translated("Failure", "no Qt platform plugin \"%1\" (%2): "
@@ -105,4 +109,27 @@ QString FailureReason(const QList<HeldMessage> &held, const QString &fatal, cons
         return Translated("Failure", "no Qt platform plugin \"%1\" (%2)").arg(plugin, asked);
     }
     return fatal.section(QLatin1Char('\n'), 0, 0);
+}
+
+// A message as Qt's own handler writes it: in QT_MESSAGE_PATTERN's form, a
+// line of its own, and not at all where the pattern leaves nothing.
+void Append(QString &lines, const HeldMessage &m)
+{
+    const QString line = qFormatLogMessage(m.Type, QMessageLogContext(nullptr, 0, nullptr, m.Category), m.Text);
+    if (!line.isNull())
+        lines += line + QLatin1Char('\n');
+}
+
+} // namespace
+
+void AnswerFailure(const QList<HeldMessage> &held, const HeldMessage &fatal, const Options &given,
+                   const QProcessEnvironment &env, StartAnswer &a)
+{
+    a = StartAnswer();
+    a.Err = QStringLiteral("%1: %2\n").arg(QLatin1String(CommandName), FailureReason(held, fatal.Text, given, env));
+    for (const HeldMessage &m : held)
+        Append(a.Err, m);
+    Append(a.Err, fatal);
+    a.Status = 1;
+    a.Goes = false;
 }

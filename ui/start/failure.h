@@ -5,6 +5,7 @@
 #include "ui/start/options.h"
 
 #include <QList>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QtGlobal>
 
@@ -15,6 +16,9 @@ struct HeldMessage {
     QString Text;
 };
 
-// The reason for the line that a failed start prints, from the messages Qt
-// held and its last, fatal one.
-QString FailureReason(const QList<HeldMessage> &held, const QString &fatal, const Options &given);
+// What a failed start prints, into a, printing nothing: one line that says
+// why, naming what the command line (given) or the environment (env) asked
+// for, then the messages Qt held and its last, fatal one, whole and in order
+// as Qt's own handler writes them; status 1.
+void AnswerFailure(const QList<HeldMessage> &held, const HeldMessage &fatal, const Options &given,
+                   const QProcessEnvironment &env, StartAnswer &a);

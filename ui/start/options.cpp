@@ -1,5 +1,5 @@
 // Qt's own parser reads the options, so they behave as in every Qt program;
-// the game prints its own answers, as a program without a window yet.
+// the game words its own answers, as a program without a window yet.
 #include "ui/start/options.h"
 
 #include "ui/start/end.h"
@@ -8,7 +8,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <cstdio>
 #include <optional>
 
 namespace {
@@ -64,17 +63,25 @@ void Parse(const QStringList &arguments, Parsed &p)
         p.Error = parsed ? QCoreApplication::translate("Options", "Unexpected argument '%1'.")
                                .arg(parser.positionalArguments().value(0))
                          : parser.errorText();
-    if (p.Help)
-        // Without an application object Qt cannot know the program's name.
-        p.HelpText = parser.helpText().replace(QStringLiteral("<executable_name>"), QLatin1String(CommandName));
+    if (!p.Help)
+        return;
+    // Qt names the program by its application object's first argument, or by
+    // a mark without one; the game's answer names its command.
+    const QString named = QCoreApplication::instance() ? QCoreApplication::arguments().value(0)
+                                                       : QStringLiteral("<executable_name>");
+    p.HelpText = parser.helpText();
+    const qsizetype at = named.isEmpty() ? -1 : p.HelpText.indexOf(named);
+    if (at >= 0)
+        p.HelpText.replace(at, named.size(), QLatin1String(CommandName));
 }
 
 } // namespace
 
-void ReadOptions(const QStringList &arguments, Options &o)
+void AnswerOptions(const QStringList &arguments, Options &o, StartAnswer &a)
 {
     Parsed p;
     Parse(arguments, p);
+    a = StartAnswer();
     if (p.Ok && !p.Help && !p.Version) {
         o = p.Given;
         return;
@@ -90,16 +97,27 @@ void ReadOptions(const QStringList &arguments, Options &o)
         InstallLanguage();
         Parse(arguments, p);
     }
+    a.Goes = false;
     if (p.Help) {
-        std::fputs(qPrintable(p.HelpText), stdout);
-        EndProgram(0);
+        a.Out = p.HelpText;
+        return;
     }
     if (p.Version) {
-        std::printf("%s %s\n", CommandName, QUINTET_VERSION);
-        EndProgram(0);
+        a.Out = QStringLiteral("%1 %2\n").arg(QLatin1String(CommandName), QLatin1String(QUINTET_VERSION));
+        return;
     }
     //: After the error on the command line; "quintet --help" is a command.
     const QString hint = QCoreApplication::translate("Options", "Try quintet --help.");
-    std::fprintf(stderr, "%s: %s %s\n", CommandName, qPrintable(p.Error), qPrintable(hint));
-    EndProgram(1);
+    a.Err = QStringLiteral("%1: %2 %3\n").arg(QLatin1String(CommandName), p.Error, hint);
+    a.Status = 1;
+}
+
+void ReadOptions(const QStringList &arguments, Options &o)
+{
+    StartAnswer a;
+    AnswerOptions(arguments, o, a);
+    if (a.Goes)
+        return;
+    Say(a);
+    EndProgram(a.Status);
 }

@@ -2,8 +2,8 @@
 // listens to what it says on the way, and speaks if it fails.
 #include "ui/start/program.h"
 
+#include "ui/start/end.h"
 #include "ui/start/failure.h"
-#include "ui/platform/identity.h"
 
 #include <QMutex>
 #include <QString>
@@ -44,13 +44,11 @@ void TakeMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
     Held.clear();
     Holding = false;
     lock.unlock();
-    std::fprintf(stderr, "%s: %s\n", CommandName, qPrintable(FailureReason(held, message, Given)));
+    StartAnswer a;
+    AnswerFailure(held, {type, context.category, message}, Given, QProcessEnvironment::systemEnvironment(), a);
+    Say(a);
     std::fflush(stderr);
-    for (const HeldMessage &m : held)
-        Print(m.Type, m.Category, m.Text);
-    Print(QtFatalMsg, context.category, message);
-    std::fflush(stderr);
-    std::_Exit(1);
+    std::_Exit(a.Status);
 }
 
 } // namespace
