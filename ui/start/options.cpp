@@ -8,6 +8,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -91,7 +92,8 @@ void AnswerOptions(const QStringList &arguments, Options &o, StartAnswer &a)
     std::optional<QCoreApplication> core;
     if (!QCoreApplication::instance()) {
         static int argc = 1;
-        static char name[] = "quintet";
+        static char name[sizeof CommandName];
+        std::memcpy(name, CommandName, sizeof name);
         static char *argv[] = {name, nullptr};
         core.emplace(argc, argv);
         InstallLanguage();

@@ -48,6 +48,9 @@ void TakeMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
     AnswerFailure(held, {type, context.category, message}, Given, QProcessEnvironment::systemEnvironment(), a);
     Say(a);
     std::fflush(stderr);
+    // Where Qt would abort: at once, and with no leak check, as the game's
+    // own end asks for one. Qt stops half built inside its application
+    // object, and what it holds then is not the game's to free.
     std::_Exit(a.Status);
 }
 
