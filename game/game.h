@@ -1,5 +1,6 @@
 // What one window owns: the game state, the record of the latest press, the
-// screen it draws on, the random source and the clock. Every handler and rule takes this bundle.
+// screen it draws on, the random source and the clock. Every handler and
+// rule takes this bundle.
 #pragma once
 
 #include "game/report.h"
