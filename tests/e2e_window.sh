@@ -162,20 +162,19 @@ pixels() {
 }
 centre() { echo "$((8 + 32 * ($1 % 9) + 14)),$((56 + 32 * ($1 / 9) + 14))"; }
 click_box() { local c; c=$(centre "$1"); click "${c%,*}" "${c#*,}"; }
-colour_number() {
-    case $1 in
-    000000) echo 0 ;; FF0000) echo 1 ;; FF8000) echo 2 ;; FFFF00) echo 3 ;;
-    00FF00) echo 4 ;; 00FFFF) echo 5 ;; FF00FF) echo 6 ;; *) echo "?" ;;
-    esac
-}
+declare -A COLOUR=([000000]=0 [FF0000]=1 [FF8000]=2 [FFFF00]=3 [00FF00]=4 [00FFFF]=5 [FF00FF]=6)
+colour_number() { if [ -n "$1" ]; then echo "${COLOUR[$1]:-?}"; else echo "?"; fi; }
+# The boxes' centres in box order, worked out once: a subshell a cell would
+# cost most of a second at every read of the board.
+CENTRES=()
+for i in $(seq 0 80); do CENTRES+=("$(centre "$i")"); done
 # Reads the board into BOARD[0..80] (colour numbers) from one grab; false
 # while a burst or anything else unexpected shows.
 board_readable() {
-    local pts=() i c
-    for i in $(seq 0 80); do pts+=("$(centre "$i")"); done
+    local c
     grab
     BOARD=()
-    for c in $(pixels "${pts[@]}"); do BOARD+=("$(colour_number "$c")"); done
+    for c in $(pixels "${CENTRES[@]}"); do BOARD+=("${COLOUR[$c]:-?}"); done
     [[ " ${BOARD[*]} " != *"?"* ]]
 }
 # The same, retried while a burst shows.
