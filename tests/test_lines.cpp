@@ -18,81 +18,51 @@ class TestLines : public GameTest {
         return n;
     }
 
-    // Runs FindLines alone from a zero score and reports the lines found.
-    int16_t Find(std::initializer_list<const char *> rows)
-    {
-        SetBoard(*G, rows);
-        G->State.Score = 0;
-        G->State.RunsScored = 0;
-        FindLines(G->State);
-        return G->State.RunsScored;
-    }
-
   private slots:
-    void nothingToFind()
+    // Boards for FindLines alone, from a zero score: the lines it finds, the
+    // score, and how many balls it marks, all of them balls of the lines.
+    void eachLineOfFiveOrMoreScoresAndMarksItsBalls_data()
     {
-        QCOMPARE(Find({".........", ".........", ".........", ".........", ".........", ".........", ".........",
-                       ".........", "........."}),
-                 int16_t(0));
-        // Four in a row is no line, nor is a row of nine empty cells.
-        QCOMPARE(Find({"1111.....", "22223....", ".........", "3333.3333", ".........", ".........", ".........",
-                       ".........", "........."}),
-                 int16_t(0));
-        // Five broken by another colour: 4 + 1 other + 4 is no line.
-        QCOMPARE(Find({"111121111", "222212222", ".........", ".........", ".........", ".........", ".........",
-                       ".........", "........."}),
-                 int16_t(0));
-        QCOMPARE(MarkedCount(), int16_t(0));
-        QCOMPARE(G->State.Score, int16_t(0));
-    }
-
-    void fiveAtEitherEdgeOrInTheMiddleScoreThreeEach()
-    {
-        QCOMPARE(Find({"33333....", ".........", "..44444..", ".........", "....55555", ".........", ".........",
-                       ".........", "........."}),
-                 int16_t(3));
-        QCOMPARE(G->State.Score, int16_t(9));
-        QCOMPARE(MarkedCount(), int16_t(15));
-        QCOMPARE(G->State.Marked(5, 5), int16_t(-1));
-        QCOMPARE(G->State.Marked(4, 5), int16_t(0));
-    }
-
-    void nineInAColumnScoreSeven()
-    {
-        QCOMPARE(Find({"....6....", "....6....", "....6....", "....6....", "....6....", "....6....", "....6....",
-                       "....6....", "....6...."}),
-                 int16_t(1));
-        QCOMPARE(G->State.Score, int16_t(7));
-        QCOMPARE(MarkedCount(), int16_t(9));
-    }
-
-    void bothDiagonalsFromTheTopEdge()
-    {
+        QTest::addColumn<QStringList>("board");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("score");
+        QTest::addColumn<int>("marked");
+        const QString e(9, QLatin1Char('.'));
+        QTest::newRow("an empty board") << QStringList(9, e) << 0 << 0 << 0;
+        QTest::newRow("four in a row, or nine empty cells")
+            << QStringList{"1111.....", "22223....", e, "3333.3333", e, e, e, e, e} << 0 << 0 << 0;
+        QTest::newRow("four, another colour, four")
+            << QStringList{"111121111", "222212222", e, e, e, e, e, e, e} << 0 << 0 << 0;
+        QTest::newRow("five at either edge or in the middle")
+            << QStringList{"33333....", e, "..44444..", e, "....55555", e, e, e, e} << 3 << 9 << 15;
+        QTest::newRow("nine in a column") << QStringList(9, QStringLiteral("....6....")) << 1 << 7 << 9;
         // Down-right from (5, 1) to (9, 5) and down-left from (5, 1) to (1, 5).
-        QCOMPARE(Find({"....2....", "...2.2...", "..2...2..", ".2.....2.", "2.......2", ".........", ".........",
-                       ".........", "........."}),
-                 int16_t(2));
-        QCOMPARE(G->State.Score, int16_t(6));
-        QCOMPARE(MarkedCount(), int16_t(9));
-    }
-
-    void longDiagonalsThroughTheCorners()
-    {
-        QCOMPARE(Find({"1.......4", ".1.....4.", "..1...4..", "...1.4...", "....1....", "...4.1...", "..4...1..",
-                       ".4.....1.", "4.......1"}),
-                 int16_t(1));
-        QCOMPARE(G->State.Score, int16_t(7));
+        QTest::newRow("both diagonals from the top edge")
+            << QStringList{"....2....", "...2.2...", "..2...2..", ".2.....2.", "2.......2", e, e, e, e} << 2 << 6 << 9;
         // Eight 4s run up the other diagonal, broken by the 1 in the centre.
-        QCOMPARE(MarkedCount(), int16_t(9));
-    }
-
-    void everyLineIsLoadedOnce()
-    {
+        QTest::newRow("long diagonals through the corners")
+            << QStringList{"1.......4", ".1.....4.", "..1...4..", "...1.4...", "....1....",
+                           "...4.1...", "..4...1..", ".4.....1.", "4.......1"}
+            << 1 << 7 << 9;
         // Diagonals starting on the left edge and on the right edge.
-        QCOMPARE(Find({".........", ".........", ".........", "5........", ".5......3", "..5....3.", "...5..3..",
-                       "....53...", "....3...."}),
-                 int16_t(2));
-        QCOMPARE(G->State.Score, int16_t(6));
+        QTest::newRow("every line loaded once")
+            << QStringList{e, e, e, "5........", ".5......3", "..5....3.", "...5..3..", "....53...", "....3...."} << 2
+            << 6 << 10;
+    }
+    void eachLineOfFiveOrMoreScoresAndMarksItsBalls()
+    {
+        QFETCH(QStringList, board);
+        QFETCH(int, lines);
+        QFETCH(int, score);
+        QFETCH(int, marked);
+        SetBoard(*G, board);
+        FindLines(G->State);
+        QCOMPARE(G->State.RunsScored, int16_t(lines));
+        QCOMPARE(G->State.Score, int16_t(score));
+        QCOMPARE(MarkedCount(), int16_t(marked));
+        for (int16_t x = 1; x <= BoardSize; x++)
+            for (int16_t y = 1; y <= BoardSize; y++)
+                QVERIFY(G->State.Marked(x, y) == 0 || G->State.Board(x, y) != Empty);
     }
 
     void theLoadersStopAtTheEdges()

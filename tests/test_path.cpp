@@ -21,62 +21,44 @@ class TestPath : public GameTest {
     }
 
   private slots:
-    void reachesTheNeighbourCell()
+    // Boards, and searches on them: from x, y to x, y, and the answer.
+    void onlyStepsAcrossAndUpOrDownThroughEmptyCellsLeadAnywhere_data()
     {
-        SetBoard(*G, {".........", "....1....", ".........", ".........", ".........", ".........", ".........",
-                      ".........", "........."});
-        QCOMPARE(Search(5, 2, 6, 2), int16_t(-1));
-        QCOMPARE(Search(5, 2, 5, 1), int16_t(-1));
+        QTest::addColumn<QStringList>("board");
+        QTest::addColumn<QList<int>>("searches");
+        const QString e(9, QLatin1Char('.'));
+        QTest::newRow("the neighbour cell")
+            << QStringList{e, "....1....", e, e, e, e, e, e, e} << QList<int>{5, 2, 6, 2, -1, 5, 2, 5, 1, -1};
+        QTest::newRow("a ball walled in")
+            << QStringList{e, "....2....", "...212...", "....2....", e, "1........", "2........", e, e}
+            << QList<int>{5, 3, 1, 1, 0};
+        QTest::newRow("a ball walled in on the edge")
+            << QStringList{"23.......", "4........", e, e, e, e, e, e, e} << QList<int>{1, 1, 9, 9, 0};
+        QTest::newRow("an empty target walled in")
+            << QStringList{e, e, e, "......3..", ".....3.3.", "......3..", e, e, "1........"}
+            << QList<int>{1, 9, 7, 5, 0, 1, 9, 9, 1, -1};
+        // Up from the bottom right, then left, then down: steps the scan order
+        // only takes one pass at a time.
+        QTest::newRow("a route that winds left and up")
+            << QStringList{e,           ".4444444.", ".4.....4.", ".4.444.4.", ".4.4.4.4.",
+                           ".4.4...4.", ".4.44444.", ".4.......", ".444444441"}
+            << QList<int>{9, 9, 5, 5, -1, 9, 9, 1, 9, -1};
+        QTest::newRow("a diagonal gap") << QStringList{".5.......", "5........", e, e, e, e, e, e, "........6"}
+                                        << QList<int>{9, 9, 1, 1, 0};
+        QTest::newRow("the start itself")
+            << QStringList{"2........", e, e, e, e, e, e, e, e} << QList<int>{1, 1, 1, 1, -1};
+        QTest::newRow("a target holding a ball")
+            << QStringList{"23.......", e, e, e, e, e, e, e, e} << QList<int>{1, 1, 2, 1, 0};
     }
-
-    void aBallWalledInGoesNowhere()
+    void onlyStepsAcrossAndUpOrDownThroughEmptyCellsLeadAnywhere()
     {
-        SetBoard(*G, {".........", "....2....", "...212...", "....2....", ".........", "1........", "2........",
-                      ".........", "........."});
-        QCOMPARE(Search(5, 3, 1, 1), int16_t(0));
-        // On the edge, with balls on its other sides.
-        SetBoard(*G, {"23.......", "4........", ".........", ".........", ".........", ".........", ".........",
-                      ".........", "........."});
-        QCOMPARE(Search(1, 1, 9, 9), int16_t(0));
-    }
-
-    void anEmptyTargetWalledInIsUnreachable()
-    {
-        SetBoard(*G, {".........", ".........", ".........", "......3..", ".....3.3.", "......3..", ".........",
-                      ".........", "1........"});
-        QCOMPARE(Search(1, 9, 7, 5), int16_t(0));
-        QCOMPARE(Search(1, 9, 9, 1), int16_t(-1));
-    }
-
-    // The route must go up from the bottom right, then left, then down: steps
-    // the scan order only takes one pass at a time.
-    void findsARouteThatWindsLeftAndUp()
-    {
-        SetBoard(*G, {".........", ".4444444.", ".4.....4.", ".4.444.4.", ".4.4.4.4.", ".4.4...4.", ".4.44444.",
-                      ".4.......", ".444444441"});
-        QCOMPARE(Search(9, 9, 5, 5), int16_t(-1));
-        QCOMPARE(Search(9, 9, 1, 9), int16_t(-1));
-    }
-
-    void aDiagonalGapIsNoPath()
-    {
-        SetBoard(*G, {".5.......", "5........", ".........", ".........", ".........", ".........", ".........",
-                      ".........", "........6"});
-        QCOMPARE(Search(9, 9, 1, 1), int16_t(0));
-    }
-
-    void startEqualToTargetIsFound()
-    {
-        SetBoard(*G, {"2........", ".........", ".........", ".........", ".........", ".........", ".........",
-                      ".........", "........."});
-        QCOMPARE(Search(1, 1, 1, 1), int16_t(-1));
-    }
-
-    void aTargetHoldingABallIsNotFound()
-    {
-        SetBoard(*G, {"23.......", ".........", ".........", ".........", ".........", ".........", ".........",
-                      ".........", "........."});
-        QCOMPARE(Search(1, 1, 2, 1), int16_t(0));
+        QFETCH(QStringList, board);
+        QFETCH(QList<int>, searches);
+        SetBoard(*G, board);
+        for (qsizetype i = 0; i + 4 < searches.size(); i += 5)
+            QCOMPARE(Search(int16_t(searches[i]), int16_t(searches[i + 1]), int16_t(searches[i + 2]),
+                            int16_t(searches[i + 3])),
+                     int16_t(searches[i + 4]));
     }
 
     void aFullBoardButOneCellStillWorks()
