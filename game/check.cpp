@@ -8,10 +8,25 @@
 #include "rules/lines.h"
 #include "screen/draw.h"
 
+namespace {
+
 // The bursts stay on the board for three ticks, just under a second at the
 // window's 300 ms tick: long enough to be seen, short enough not to hold up
 // the next move.
 constexpr int16_t BurstTicks = 3;
+
+// The press's record counts, by colour, the balls that the lines take. A
+// cell of an earlier burst, still marked while its countdown runs, bursts
+// again but is empty and clears nothing.
+void CountCleared(Game &g)
+{
+    for (int16_t x = 1; x <= BoardSize; x++)
+        for (int16_t y = 1; y <= BoardSize; y++)
+            if (g.State.Marked(x, y) == -1 && IsColor(g.State.Board(x, y)))
+                g.Report.Cleared[g.State.Board(x, y)]++;
+}
+
+} // namespace
 
 void CheckLines(Game &g)
 {
@@ -28,18 +43,9 @@ void CheckLines(Game &g)
     SettleLines(s, scoreBefore);
     if (EarnedBonus(s))
         LeaveMessage(g, BonusMessage);
-    ShowScore(g);
+    SetLabel1(g.View, QString::number(s.Score));
 }
 
-// A cell of an earlier burst still marked while its countdown runs bursts
-// again, but it is empty and clears nothing.
-void CountCleared(Game &g)
-{
-    for (int16_t x = 1; x <= BoardSize; x++)
-        for (int16_t y = 1; y <= BoardSize; y++)
-            if (g.State.Marked(x, y) == -1 && IsColor(g.State.Board(x, y)))
-                g.Report.Cleared[g.State.Board(x, y)]++;
-}
 
 void BurstMarkedCells(Game &g)
 {

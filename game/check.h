@@ -5,7 +5,5 @@
 struct Game;
 
 void CheckLines(Game &g);
-// Tells the press's record the colours of the balls that the lines take.
-void CountCleared(Game &g);
 // Draws a burst in every cell whose ball belongs to a scored line.
 void BurstMarkedCells(Game &g);

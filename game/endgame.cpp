@@ -8,7 +8,6 @@
 void GameOver(Game &g)
 {
     ShowEndScreen(g);
-    g.Report.Ended = -1;
     LeaveMessage(g, GameOverMessage);
 }
 

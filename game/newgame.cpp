@@ -21,7 +21,7 @@ void NewGame(Game &g)
     Reseed(g.Rnd, g.TimeOfDay());
     s.Blinking = 0;
     s.Score = 0;
-    ShowScore(g);
+    SetLabel1(g.View, QString::number(s.Score));
     RemoveMarkedBalls(g);
     ClearMarks(g);
     for (int16_t x = 1; x <= BoardSize; x++)

@@ -1,4 +1,4 @@
-// The record of a press, and the two captions that it shares with the screen.
+// The record of a press, and the message it shares with the screen.
 #include "game/report.h"
 
 #include "game/game.h"
@@ -19,17 +19,11 @@ const char *MessageText(int16_t message)
 void BeginReport(Game &g)
 {
     g.Report = PressReport{};
-    g.Report.ScoreBefore = g.Report.ScoreAfter = g.State.Score;
+    g.Report.ScoreBefore = g.State.Score;
 }
 
 void LeaveMessage(Game &g, int16_t message)
 {
     g.Report.Message = message;
-    SetLabel2(g.View, message == NoMessage ? QString() : QString::fromLatin1(MessageText(message)));
-}
-
-void ShowScore(Game &g)
-{
-    g.Report.ScoreAfter = g.State.Score;
-    SetLabel1(g.View, QString::number(g.State.Score));
+    SetLabel2(g.View, QString::fromLatin1(MessageText(message)));
 }

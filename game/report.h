@@ -28,8 +28,7 @@ struct PressReport {
     int16_t PlacedColor[NewBallCount + 1];
     int16_t Cleared[ColorCount + 1]; // the balls cleared, by colour
     int16_t Message;                 // the message the press left, a Message
-    int16_t ScoreBefore, ScoreAfter;
-    int16_t Ended; // the game is over: the press ended it, or found it ended
+    int16_t ScoreBefore; // the score after is the state's, as is whether the game is over
 };
 
 // The game's own text of a message, in English; empty for none. The window
@@ -40,5 +39,3 @@ const char *MessageText(int16_t message);
 void BeginReport(Game &g);
 // The message label and the record, which say the same.
 void LeaveMessage(Game &g, int16_t message);
-// The score label and the record, from the score the rules settled.
-void ShowScore(Game &g);

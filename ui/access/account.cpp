@@ -56,9 +56,9 @@ QString Account(const Game &g)
         else
             said << Cleared(r);
     }
-    if (r.ScoreAfter != r.ScoreBefore)
+    if (g.State.Score != r.ScoreBefore)
         //: The score after a press that changed it.
-        said << QCoreApplication::translate("Account", "Score %1.").arg(r.ScoreAfter);
+        said << QCoreApplication::translate("Account", "Score %1.").arg(g.State.Score);
     said.removeAll(QString());
     return said.join(QLatin1Char(' '));
 }

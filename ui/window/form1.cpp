@@ -13,10 +13,9 @@
 namespace {
 
 // The widget of a model box: a cell box, or a preview slot from the left.
-PictureBox *BoxWidget(const Form1 &w, int16_t box)
+QWidget *BoxWidget(const ReaderParts &parts, int16_t box)
 {
-    PictureBox *const previews[NewBallCount] = {w.Picture4, w.Picture3, w.Picture2};
-    return box < CellCount ? w.Picture5[box] : previews[box - PreviewBox(1)];
+    return box < CellCount ? parts.Cells[box] : parts.Previews[box - PreviewBox(1)];
 }
 
 } // namespace
@@ -58,7 +57,7 @@ void Form1::Sync()
         if (!b.Changed)
             continue;
         b.Changed = false;
-        PictureBox *w = BoxWidget(*this, i);
+        QWidget *w = BoxWidget(Reader, i);
         if (w->isVisibleTo(this) != b.Visible)
             w->setVisible(b.Visible);
         w->update();
@@ -79,7 +78,7 @@ void Form1::ShowSymbols(bool shown)
     Symbols.Shown = shown;
     for (int16_t i = 0; i < BoxCount; i++)
         if (BallOnTop(G.View.Boxes[i]))
-            BoxWidget(*this, i)->update();
+            BoxWidget(Reader, i)->update();
 }
 
 // Closing the window ends the event loop, and with it the program.
