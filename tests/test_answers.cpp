@@ -32,15 +32,15 @@ class TestAnswers : public QObject {
                                                "row 9, column 1; row 9, column 6."));
         QCOMPARE(BallsOf(g, 6), QStringLiteral("No magenta balls."));
         QCOMPARE(LinesThrough(g, CellIndex(5, 3)),
-                 QStringLiteral("Row 3: 2 empty, 2 red, 5 empty. Column 5: 8 empty, 1 cyan. Down from row 1, column "
-                                "3: 7 empty. Up from row 7, column 1: 1 yellow, 6 empty."));
+                 QStringLiteral("Row 3: 2 empty, 2 red, 5 empty. Column 5: 8 empty, 1 cyan. Diagonal down from row 1, column "
+                                "3: 7 empty. Diagonal up from row 7, column 1: 1 yellow, 6 empty."));
         QCOMPARE(LinesThrough(g, CellIndex(9, 1)),
-                 QStringLiteral("Row 1: 8 empty, 1 red. Column 9: 1 red, 7 empty, 1 green. Down from row 1, column "
-                                "9: 1 red. Up from row 9, column 1: 1 red, 7 empty, 1 red."));
+                 QStringLiteral("Row 1: 8 empty, 1 red. Column 9: 1 red, 7 empty, 1 green. Diagonal down from row 1, column "
+                                "9: 1 red. Diagonal up from row 9, column 1: 1 red, 7 empty, 1 red."));
         QCOMPARE(LinesThrough(g, CellIndex(5, 9)),
                  QStringLiteral("Row 9: 1 red, 1 orange, 1 yellow, 1 green, 1 cyan, 1 red, 1 orange, 1 yellow, 1 "
-                                "green. Column 5: 8 empty, 1 cyan. Down from row 5, column 1: 4 empty, 1 cyan. Up "
-                                "from row 9, column 5: 1 cyan, 4 empty."));
+                                "green. Column 5: 8 empty, 1 cyan. Diagonal down from row 5, column 1: 4 empty, 1 cyan. "
+                                "Diagonal up from row 9, column 5: 1 cyan, 4 empty."));
         QCOMPARE(GameSummary(g), QStringLiteral("Score 12. 68 free cells. Next: red, orange, yellow."));
         UseLanguage("fr"); // its places joined as French writes them, a no-break space before the semicolon
         const QString orange = BallsOf(g, 2);

@@ -100,10 +100,10 @@ class TestKeys : public QObject {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("then");
         const char *const lines40 = "hear Row 5: 4 empty, 1 orange, 4 empty. Column 5: 4 empty, 1 orange, 4 empty. "
-                                    "Down from row 1, column 1: 1 red, 3 empty, 1 orange, 3 empty, 1 yellow. "
-                                    "Up from row 9, column 1: 4 empty, 1 orange, 4 empty.";
-        const char *const lines24 = "hear Row 3: 9 empty. Column 7: 9 empty. Down from row 1, column 5: 5 empty. "
-                                    "Up from row 9, column 1: 4 empty, 1 orange, 4 empty.";
+                                    "Diagonal down from row 1, column 1: 1 red, 3 empty, 1 orange, 3 empty, 1 yellow. "
+                                    "Diagonal up from row 9, column 1: 4 empty, 1 orange, 4 empty.";
+        const char *const lines24 = "hear Row 3: 9 empty. Column 7: 9 empty. Diagonal down from row 1, column 5: 5 empty. "
+                                    "Diagonal up from row 9, column 1: 4 empty, 1 orange, 4 empty.";
         auto row = [](const char *name, int from, const char *keys, const char *then) {
             QTest::newRow(name) << from << QString::fromUtf8(keys) << QString::fromUtf8(then);
         };

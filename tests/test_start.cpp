@@ -38,11 +38,13 @@ class TestStart : public QObject {
         row("quintet -hv", {}, "quintet: Unknown option 'hv'. Try quintet --help.");
         row("quintet -platform", {}, "quintet: Missing value after '-platform'. Try quintet --help.");
         row("quintet -style fusion", {}, "");
-        row("quintet", {unreached(""), found("xcb")}, "quintet: no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset");
-        row("DISPLAY= quintet", {unreached(""), found("xcb")}, "quintet: no X11 or Wayland display (DISPLAY is empty, WAYLAND_DISPLAY is unset)");
+        row("quintet", {unreached(""), found("xcb")}, "quintet: no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are not set");
+        row("DISPLAY= quintet", {unreached(""), found("xcb")}, "quintet: no X11 or Wayland display (DISPLAY is empty, WAYLAND_DISPLAY is not set)");
         row("DISPLAY= WAYLAND_DISPLAY= quintet", {found("wayland"), unreached(""), found("xcb")}, "quintet: no X11 or Wayland display (DISPLAY is empty, WAYLAND_DISPLAY is empty)");
-        row("DISPLAY=:9 quintet", {unreached(":9"), found("xcb")}, "quintet: cannot open the display (DISPLAY=:9, WAYLAND_DISPLAY=unset)");
+        row("DISPLAY=:9 quintet", {unreached(":9"), found("xcb")}, "quintet: cannot open the display (DISPLAY=:9, WAYLAND_DISPLAY is not set)");
         row("DISPLAY=:8 quintet -display :9", {unreached(":9"), found("xcb")}, "quintet: cannot open the display :9 given by -display");
+        row("QT_QPA_PLATFORM= quintet", {missing("xcb")}, "quintet: no Qt platform plugin \"xcb\" (QT_QPA_PLATFORM is empty)");
+        row("DISPLAY=:0 quintet", {missing("xcb")}, "quintet: no Qt platform plugin \"xcb\" (QT_QPA_PLATFORM is not set)");
         row("QT_QPA_PLATFORM=nosuch quintet", {missing("nosuch")}, "quintet: no Qt platform plugin \"nosuch\" (QT_QPA_PLATFORM=nosuch)");
         row("QT_QPA_PLATFORM=xcb quintet -platform nosuch", {missing("nosuch")}, "quintet: no Qt platform plugin \"nosuch\" (-platform nosuch)");
         row("QT_QPA_PLATFORM=wayland quintet", {missing("wayland")}, "quintet: no Qt platform plugin \"wayland\" (QT_QPA_PLATFORM=wayland): install the Qt Wayland plugin (Debian: qt6-wayland)");

@@ -36,11 +36,6 @@
 </context>
 <context>
     <name>Answers</name>
-    <message>
-        <source>Row %1: %2. Column %3: %4. Down from %5: %6. Up from %7: %8.</source>
-        <extracomment>The answer to X: the row, the column and the two diagonals through the focused cell, each as runs from its first cell. %5 and %7 are places (&quot;row 1, column 3&quot;).</extracomment>
-        <translation>Строка %1: %2. Столбец %3: %4. Вниз от клетки %5: %6. Вверх от клетки %7: %8.</translation>
-    </message>
     <message numerus="yes">
         <source>Score %1. %n free cells. %2</source>
         <extracomment>The answer to I: %1 is the score, %n the free cells, %2 the next colours (&quot;Next: red, orange, yellow.&quot;).</extracomment>
@@ -49,6 +44,11 @@
             <numerusform>Счёт: %1. %n свободные клетки. %2</numerusform>
             <numerusform>Счёт: %1. %n свободных клеток. %2</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Row %1: %2. Column %3: %4. Diagonal down from %5: %6. Diagonal up from %7: %8.</source>
+        <extracomment>The answer to X: the row, the column and the two diagonals through the focused cell, each as runs from its first cell. %5 and %7 are places (&quot;row 1, column 3&quot;).</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -299,21 +299,6 @@
 <context>
     <name>Failure</name>
     <message>
-        <source>unset</source>
-        <extracomment>How a failed start shows an environment variable that is not set.</extracomment>
-        <translation>не задана</translation>
-    </message>
-    <message>
-        <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset</source>
-        <extracomment>Why the game cannot start; DISPLAY and WAYLAND_DISPLAY are the variables&apos; names.</extracomment>
-        <translation>нет дисплея X11 или Wayland: DISPLAY и WAYLAND_DISPLAY не заданы</translation>
-    </message>
-    <message>
-        <source>cannot open the display (DISPLAY=%1, WAYLAND_DISPLAY=%2)</source>
-        <extracomment>Why the game cannot start; %1 and %2 are the variables&apos; values.</extracomment>
-        <translation>не удаётся открыть дисплей (DISPLAY=%1, WAYLAND_DISPLAY=%2)</translation>
-    </message>
-    <message>
         <source>the Qt platform plugin &quot;%1&quot; was found but cannot be loaded (QT_DEBUG_PLUGINS=1 tells why)</source>
         <extracomment>Why the game cannot start; %1 is the plugin&apos;s name.</extracomment>
         <translation>плагин платформы Qt «%1» найден, но не загружается (причину покажет QT_DEBUG_PLUGINS=1)</translation>
@@ -324,19 +309,9 @@
         <translation>плагин платформы Qt «%1» найден, но не загружается: %2</translation>
     </message>
     <message>
-        <source>empty</source>
-        <extracomment>How a failed start shows an environment variable that is set to nothing.</extracomment>
-        <translation>пуста</translation>
-    </message>
-    <message>
         <source>cannot open the display %1 given by -display</source>
         <extracomment>Why the game cannot start; %1 is the display given on the command line.</extracomment>
         <translation>не удаётся открыть дисплей %1, заданный через -display</translation>
-    </message>
-    <message>
-        <source>no X11 or Wayland display (DISPLAY is %1, WAYLAND_DISPLAY is %2)</source>
-        <extracomment>Why the game cannot start; %1 and %2 say whether each variable is unset or empty.</extracomment>
-        <translation>нет дисплея X11 или Wayland (DISPLAY: %1, WAYLAND_DISPLAY: %2)</translation>
     </message>
     <message>
         <source>-platform %1</source>
@@ -345,13 +320,38 @@
     </message>
     <message>
         <source>no Qt platform plugin &quot;%1&quot; (%2): install the Qt Wayland plugin (Debian: qt6-wayland)</source>
-        <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 where it was asked for.</extracomment>
+        <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 where it was asked for (&quot;QT_QPA_PLATFORM=wayland&quot;).</extracomment>
         <translation>нет плагина платформы Qt «%1» (%2): установите плагин Qt для Wayland (Debian: qt6-wayland)</translation>
     </message>
     <message>
         <source>no Qt platform plugin &quot;%1&quot; (%2)</source>
         <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 where it was asked for.</extracomment>
         <translation>нет плагина платформы Qt «%1» (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not set</source>
+        <extracomment>How a failed start names a variable that is not set; %1 is its name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <extracomment>How a failed start names a variable that is set to nothing; %1 is its name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are not set</source>
+        <extracomment>Why the game cannot start; DISPLAY and WAYLAND_DISPLAY are the variables&apos; names.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no X11 or Wayland display (%1, %2)</source>
+        <extracomment>Why the game cannot start; %1 and %2 say of each variable that it is not set or empty (&quot;DISPLAY is empty&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open the display (%1, %2)</source>
+        <extracomment>Why the game cannot start; %1 and %2 are the variables (&quot;DISPLAY=:1&quot;, &quot;WAYLAND_DISPLAY is not set&quot;).</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -493,6 +493,12 @@
         <comment>between places</comment>
         <extracomment>What stands between the places of a list: &quot;row 1, column 2; row 3, column 4&quot;.</extracomment>
         <translation>; </translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <comment>after from</comment>
+        <extracomment>The cell a diagonal starts from, in the answer to X (&quot;Diagonal down from row 1, column 3&quot;).</extracomment>
+        <translation type="unfinished">строка %1, столбец %2</translation>
     </message>
 </context>
 <context>

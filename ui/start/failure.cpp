@@ -25,14 +25,18 @@ qsizetype FirstHeldWith(const QList<HeldMessage> &held, const QString &what)
     return -1;
 }
 
+// A variable as a failed start names it, one whole clause for each case, so
+// that a language can say "is not set" as its sentences need.
 QString Variable(const QProcessEnvironment &env, const QString &name)
 {
     if (!env.contains(name))
-        //: How a failed start shows an environment variable that is not set.
-        return Translated("Failure", "unset");
+        //: How a failed start names a variable that is not set; %1 is its name.
+        return Translated("Failure", "%1 is not set").arg(name);
     const QString v = env.value(name);
-    //: How a failed start shows an environment variable that is set to nothing.
-    return v.isEmpty() ? Translated("Failure", "empty") : v;
+    if (v.isEmpty())
+        //: How a failed start names a variable that is set to nothing; %1 is its name.
+        return Translated("Failure", "%1 is empty").arg(name);
+    return name + QLatin1Char('=') + v;
 }
 
 // Why the platform plugin of the given name, found by Qt, cannot be loaded:
@@ -71,13 +75,14 @@ QString FailureReason(const QList<HeldMessage> &held, const QString &fatal, cons
             return Translated("Failure", "cannot open the display %1 given by -display").arg(given.Display);
         if (!env.contains(display) && !env.contains(wayland))
             //: Why the game cannot start; DISPLAY and WAYLAND_DISPLAY are the variables' names.
-            return Translated("Failure", "no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset");
+            return Translated("Failure", "no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are not set");
         if (env.value(display).isEmpty() && env.value(wayland).isEmpty())
-            //: Why the game cannot start; %1 and %2 say whether each variable is unset or empty.
-            return Translated("Failure", "no X11 or Wayland display (DISPLAY is %1, WAYLAND_DISPLAY is %2)")
+            //: Why the game cannot start; %1 and %2 say of each variable that it is not set or empty ("DISPLAY is
+            //: empty").
+            return Translated("Failure", "no X11 or Wayland display (%1, %2)")
                 .arg(Variable(env, display), Variable(env, wayland));
-        //: Why the game cannot start; %1 and %2 are the variables' values.
-        return Translated("Failure", "cannot open the display (DISPLAY=%1, WAYLAND_DISPLAY=%2)")
+        //: Why the game cannot start; %1 and %2 are the variables ("DISPLAY=:1", "WAYLAND_DISPLAY is not set").
+        return Translated("Failure", "cannot open the display (%1, %2)")
             .arg(Variable(env, display), Variable(env, wayland));
     }
     // Found but not loaded: the loader tells why.
@@ -98,10 +103,9 @@ QString FailureReason(const QList<HeldMessage> &held, const QString &fatal, cons
         const QString plugin = held[missing].Text.section(quoted, 1, 1);
         //: Where the name of a missing platform plugin came from: the command line.
         const QString asked = !given.Platform.isEmpty() ? Translated("Failure", "-platform %1").arg(given.Platform)
-                                                        : QStringLiteral("QT_QPA_PLATFORM=") +
-                                                              Variable(env, QStringLiteral("QT_QPA_PLATFORM"));
+                                                        : Variable(env, QStringLiteral("QT_QPA_PLATFORM"));
         if (plugin.startsWith(QStringLiteral("wayland")))
-            //: Why the game cannot start; %1 is the plugin's name, %2 where it was asked for.
+            //: Why the game cannot start; %1 is the plugin's name, %2 where it was asked for ("QT_QPA_PLATFORM=wayland").
             return Translated("Failure", "no Qt platform plugin \"%1\" (%2): "
                                          "install the Qt Wayland plugin (Debian: qt6-wayland)")
                 .arg(plugin, asked);
