@@ -30,9 +30,10 @@ need_packages() {
 # weston, and the install checks.
 DESKTOP_TEST_PACKAGES=(xvfb xauth xdotool imagemagick libxfixes-dev desktop-file-utils appstream dpkg-dev file weston x11-utils
     openbox)
-# What the game wants beside its libraries: its font, the Wayland plugin and
-# Qt's own translations.
-PLAY_PACKAGES=(fonts-dejavu-core qt6-wayland qt6-translations-l10n)
+# What the game wants beside its libraries: its fonts (Latin, Cyrillic and
+# Arabic in one, Chinese in the other), the Wayland plugin and Qt's own
+# translations.
+PLAY_PACKAGES=(fonts-dejavu-core fonts-wqy-microhei qt6-wayland qt6-translations-l10n)
 # The tools of the package checks.
 PACKAGE_TEST_PACKAGES=(lintian man-db)
 # The screen reader check: a session bus, AT-SPI and its client, Orca and its speech.

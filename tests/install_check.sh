@@ -109,7 +109,9 @@ buildid=$(readelf -n "$pkg/usr/games/quintet" | sed -n 's/.*Build ID: //p')
 [ -f "$pkg/usr/lib/debug/.build-id/${buildid:0:2}/${buildid:2}.debug" ] || fail "no debug symbols for build id $buildid"
 readelf -d "$pkg/usr/games/quintet" | grep -q 'FLAGS_1.*NOW.*PIE' || fail "not linked with -z now as a PIE"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "no computed dependency on Qt Widgets"
-dpkg-deb -f "$deb" Recommends | grep -qw qt6-wayland || fail "qt6-wayland is not recommended"
+for p in qt6-wayland qt6-translations-l10n fonts-wqy-microhei; do
+    dpkg-deb -f "$deb" Recommends | grep -qw $p || fail "$p is not recommended"
+done
 echo "ok: $(basename "$deb") and $(basename "$dbg"): stripped, debug symbols for $buildid, bindnow, PIE"
 
 echo "1 passed, 0 failed"

@@ -20,6 +20,16 @@ for l in en $languages; do
     empty=$(grep -c '<numerusform></numerusform>\|<translation></translation>' "$ts" || true)
     [ "$empty" = 0 ] || fail "quintet_$l.ts: $empty empty translations"
 done
+# Each translation, in every plural form, has the placeholders %1 to %9 of its source.
+python3 - "$copies"/resources/translations/quintet_*.ts <<'EOF' || fail "placeholders lost or added"
+import re, sys, xml.etree.ElementTree as ET
+marks = lambda t: set(re.findall(r'%[1-9]', t or ''))
+bad = [f"{ts}: {m.findtext('source')!r}" for ts in sys.argv[1:] for m in ET.parse(ts).iter('message')
+       for t in m.find('translation').findall('numerusform') or [m.find('translation')]
+       if marks(t.text) != marks(m.findtext('source')) and t.text]
+print(*bad, sep='\n')
+sys.exit(bool(bad))
+EOF
 for l in $languages; do
     for po in resources/translations/$l.po docs/po/$l.po; do
         stats=$(LC_ALL=C msgfmt -c --statistics -o /dev/null "$copies/$po" 2>&1)

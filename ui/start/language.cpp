@@ -23,6 +23,12 @@ QString WithCount(QString text, int n)
     return text;
 }
 
+// Qt lays a window out right to left when the loaded translations say so.
+// The game's own say it, so that a language written right to left reads so
+// even where Qt's translations are not installed.
+//: LTR for a language written left to right, RTL for one written right to left (Arabic, Hebrew).
+[[maybe_unused]] const char *const Direction = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
 } // namespace
 
 void LoadLanguage(const QLocale &locale)

@@ -34,7 +34,8 @@ QLabel *Form1::MakeLabel(int x, int y, int w, int h, QColor back, QColor text, q
     l->setGeometry(x, y, w, h);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QFont f;
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
+    // Chinese characters come from a CJK face of the same sans style.
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei")});
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(points);
     l->setFont(f);
