@@ -6,32 +6,32 @@
     <message>
         <source>Cleared %1.</source>
         <extracomment>The balls a press cleared, by colour: &quot;Cleared 5 red, 5 green.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>消除了%1。</translation>
     </message>
     <message>
         <source>New balls: %1.</source>
         <extracomment>The balls a move or a new game brought: &quot;New balls: red at row 1, column 2; cyan at row 5, column 5.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>新球：%1。</translation>
     </message>
     <message>
         <source>New game.</source>
         <extracomment>A press on the smile, before the new game&apos;s balls.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>开始新游戏。</translation>
     </message>
     <message>
         <source>%1 picked up at %2.</source>
         <extracomment>%1 is a ball (&quot;red ball&quot;), %2 its place.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>拿起%2的%1。</translation>
     </message>
     <message>
         <source>%1 to %2.</source>
         <extracomment>A move: %1 is the ball (&quot;red ball&quot;), %2 the place it moved to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1移到%2。</translation>
     </message>
     <message>
         <source>Score %1.</source>
         <extracomment>The score after a press that changed it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>得分：%1。</translation>
     </message>
 </context>
 <context>
@@ -39,13 +39,13 @@
     <message>
         <source>Row %1: %2. Column %3: %4. Diagonal down from %5: %6. Diagonal up from %7: %8.</source>
         <extracomment>The answer to X: the row, the column and the two diagonals through the focused cell, each as runs from its first cell. %5 and %7 are places (&quot;row 1, column 3&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>第%1行：%2。第%3列：%4。从%5向右下的斜线：%6。从%7向右上的斜线：%8。</translation>
     </message>
     <message numerus="yes">
         <source>Score %1. %n free cells. %2</source>
         <extracomment>The answer to I: %1 is the score, %n the free cells, %2 the next colours (&quot;Next: red, orange, yellow.&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>得分：%1。%n个空格。%2</numerusform>
         </translation>
     </message>
 </context>
@@ -54,218 +54,218 @@
     <message>
         <source>empty</source>
         <extracomment>What an empty cell holds: &quot;Row 3, column 5: empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>空</translation>
     </message>
     <message>
         <source>red ball</source>
         <extracomment>What a cell holds: &quot;Row 3, column 5: red ball&quot;. Also starts a sentence: &quot;Red ball to row 3, column 5.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>红球</translation>
     </message>
     <message>
         <source>orange ball</source>
         <extracomment>What a cell holds; also starts a sentence, as &quot;red ball&quot; does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>橙球</translation>
     </message>
     <message>
         <source>yellow ball</source>
         <extracomment>What a cell holds; also starts a sentence, as &quot;red ball&quot; does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>黄球</translation>
     </message>
     <message>
         <source>green ball</source>
         <extracomment>What a cell holds; also starts a sentence, as &quot;red ball&quot; does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>绿球</translation>
     </message>
     <message>
         <source>cyan ball</source>
         <extracomment>What a cell holds; also starts a sentence, as &quot;red ball&quot; does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>青球</translation>
     </message>
     <message>
         <source>magenta ball</source>
         <extracomment>What a cell holds; also starts a sentence, as &quot;red ball&quot; does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>品红球</translation>
     </message>
     <message>
         <source>red</source>
         <extracomment>A colour in the list of next balls: &quot;Next: red, orange, yellow.&quot; and &quot;Next ball 2: red&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>红色</translation>
     </message>
     <message>
         <source>orange</source>
         <extracomment>A colour in the list of next balls.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>橙色</translation>
     </message>
     <message>
         <source>yellow</source>
         <extracomment>A colour in the list of next balls.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>黄色</translation>
     </message>
     <message>
         <source>green</source>
         <extracomment>A colour in the list of next balls.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>绿色</translation>
     </message>
     <message>
         <source>cyan</source>
         <extracomment>A colour in the list of next balls.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>青色</translation>
     </message>
     <message>
         <source>magenta</source>
         <extracomment>A colour in the list of next balls.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>品红色</translation>
     </message>
     <message numerus="yes">
         <source>%n empty</source>
         <extracomment>A run of empty cells along a line: &quot;Row 3: 2 empty, 2 red, 5 empty.&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n个空格</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n red</source>
         <extracomment>A count of red balls: a run along a line (&quot;Row 3: 2 empty, 2 red.&quot;) or balls cleared (&quot;Cleared 5 red.&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n个红球</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n orange</source>
         <extracomment>A count of orange balls, in a run or cleared, as &quot;%n red&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n个橙球</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n yellow</source>
         <extracomment>A count of yellow balls, in a run or cleared, as &quot;%n red&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n个黄球</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n green</source>
         <extracomment>A count of green balls, in a run or cleared, as &quot;%n red&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n个绿球</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n cyan</source>
         <extracomment>A count of cyan balls, in a run or cleared, as &quot;%n red&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n个青球</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n magenta</source>
         <extracomment>A count of magenta balls, in a run or cleared, as &quot;%n red&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n个品红球</numerusform>
         </translation>
     </message>
     <message>
         <source>red at %1</source>
         <extracomment>A new ball and its place, in &quot;New balls: red at row 2, column 1; ...&quot;. %1 is the place.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>红球在%1</translation>
     </message>
     <message>
         <source>orange at %1</source>
         <extracomment>A new ball and its place, as &quot;red at %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>橙球在%1</translation>
     </message>
     <message>
         <source>yellow at %1</source>
         <extracomment>A new ball and its place, as &quot;red at %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>黄球在%1</translation>
     </message>
     <message>
         <source>green at %1</source>
         <extracomment>A new ball and its place, as &quot;red at %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>绿球在%1</translation>
     </message>
     <message>
         <source>cyan at %1</source>
         <extracomment>A new ball and its place, as &quot;red at %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>青球在%1</translation>
     </message>
     <message>
         <source>magenta at %1</source>
         <extracomment>A new ball and its place, as &quot;red at %1&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>品红球在%1</translation>
     </message>
     <message numerus="yes">
         <source>Red balls: %1.</source>
         <extracomment>The answer to R: where the red balls are. %1 lists their places: &quot;row 1, column 3; row 4, column 5&quot;. %n is how many there are.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>红球：%1。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Orange balls: %1.</source>
         <extracomment>The answer to O, as &quot;Red balls: %1.&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>橙球：%1。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow balls: %1.</source>
         <extracomment>The answer to Y, as &quot;Red balls: %1.&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>黄球：%1。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Green balls: %1.</source>
         <extracomment>The answer to G, as &quot;Red balls: %1.&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>绿球：%1。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Cyan balls: %1.</source>
         <extracomment>The answer to C, as &quot;Red balls: %1.&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>青球：%1。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Magenta balls: %1.</source>
         <extracomment>The answer to M, as &quot;Red balls: %1.&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>品红球：%1。</numerusform>
         </translation>
     </message>
     <message>
         <source>No red balls.</source>
         <extracomment>The answer to R when the board has no red ball.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>没有红球。</translation>
     </message>
     <message>
         <source>No orange balls.</source>
         <extracomment>The answer to O when the board has no orange ball.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>没有橙球。</translation>
     </message>
     <message>
         <source>No yellow balls.</source>
         <extracomment>The answer to Y when the board has no yellow ball.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>没有黄球。</translation>
     </message>
     <message>
         <source>No green balls.</source>
         <extracomment>The answer to G when the board has no green ball.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>没有绿球。</translation>
     </message>
     <message>
         <source>No cyan balls.</source>
         <extracomment>The answer to C when the board has no cyan ball.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>没有青球。</translation>
     </message>
     <message>
         <source>No magenta balls.</source>
         <extracomment>The answer to M when the board has no magenta ball.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>没有品红球。</translation>
     </message>
 </context>
 <context>
@@ -273,57 +273,57 @@
     <message>
         <source>%1 is not set</source>
         <extracomment>How a failed start names a variable that is not set; %1 is its name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 未设置</translation>
     </message>
     <message>
         <source>%1 is empty</source>
         <extracomment>How a failed start names a variable that is set to nothing; %1 is its name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 为空</translation>
     </message>
     <message>
         <source>cannot open the display %1 given by -display</source>
         <extracomment>Why the game cannot start; %1 is the display given on the command line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法打开由 -display 指定的显示 %1</translation>
     </message>
     <message>
         <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are not set</source>
         <extracomment>Why the game cannot start; DISPLAY and WAYLAND_DISPLAY are the variables&apos; names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>找不到 X11 或 Wayland 显示：DISPLAY 和 WAYLAND_DISPLAY 均未设置</translation>
     </message>
     <message>
         <source>no X11 or Wayland display (%1, %2)</source>
         <extracomment>Why the game cannot start; %1 and %2 say of each variable that it is not set or empty (&quot;DISPLAY is empty&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>找不到 X11 或 Wayland 显示（%1，%2）</translation>
     </message>
     <message>
         <source>cannot open the display (%1, %2)</source>
         <extracomment>Why the game cannot start; %1 and %2 are the variables (&quot;DISPLAY=:1&quot;, &quot;WAYLAND_DISPLAY is not set&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法打开显示（%1，%2）</translation>
     </message>
     <message>
         <source>the Qt platform plugin &quot;%1&quot; was found but cannot be loaded (QT_DEBUG_PLUGINS=1 tells why)</source>
         <extracomment>Why the game cannot start; %1 is the plugin&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>找到了 Qt 平台插件“%1”，但无法加载（设置 QT_DEBUG_PLUGINS=1 可查看原因）</translation>
     </message>
     <message>
         <source>the Qt platform plugin &quot;%1&quot; was found but cannot be loaded: %2</source>
         <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 the reason in Qt&apos;s words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>找到了 Qt 平台插件“%1”，但无法加载：%2</translation>
     </message>
     <message>
         <source>-platform %1</source>
         <extracomment>Where the name of a missing platform plugin came from: the command line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>-platform %1</translation>
     </message>
     <message>
         <source>no Qt platform plugin &quot;%1&quot; (%2): install the Qt Wayland plugin (Debian: qt6-wayland)</source>
         <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 where it was asked for (&quot;QT_QPA_PLATFORM=wayland&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>找不到 Qt 平台插件“%1”（%2）：请安装 Qt Wayland 插件（Debian：qt6-wayland）</translation>
     </message>
     <message>
         <source>no Qt platform plugin &quot;%1&quot; (%2)</source>
         <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 where it was asked for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>找不到 Qt 平台插件“%1”（%2）</translation>
     </message>
 </context>
 <context>
@@ -331,67 +331,67 @@
     <message>
         <source>Start New Game</source>
         <extracomment>The smile&apos;s tooltip and its name for a screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>开始新游戏</translation>
     </message>
     <message>
         <source>Click smile to try again</source>
         <extracomment>The end screen&apos;s first line: a click on the smile starts a new game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>点击笑脸再玩一局</translation>
     </message>
     <message>
         <source>Thank you for playing!</source>
         <extracomment>The end screen&apos;s second line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>感谢您的游玩！</translation>
     </message>
     <message>
         <source>Copyright © 2026 the Quintet developers</source>
         <extracomment>The end screen&apos;s copyright notice, on at most two lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>版权所有 © 2026 Quintet 开发者</translation>
     </message>
     <message>
         <source>We hope to see you again soon.</source>
         <extracomment>The end screen&apos;s fourth line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>期待与您早日再见。</translation>
     </message>
     <message>
         <source>The Quintet project</source>
         <extracomment>The end screen&apos;s last line: who made the game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quintet 项目</translation>
     </message>
     <message>
         <source>Score</source>
         <extracomment>What a screen reader calls the score&apos;s label.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>得分</translation>
     </message>
     <message>
         <source>Message</source>
         <extracomment>What a screen reader calls the message&apos;s label and the status bar that holds it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>消息</translation>
     </message>
     <message>
         <source>Row %1.</source>
         <extracomment>Said as the first of two digits is typed: the row, before its column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>第%1行。</translation>
     </message>
     <message>
         <source>Symbols shown.</source>
         <extracomment>What S says as the symbols on the balls appear.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>已显示符号。</translation>
     </message>
     <message>
         <source>Symbols hidden.</source>
         <extracomment>What S says as the symbols on the balls go.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>已隐藏符号。</translation>
     </message>
     <message>
         <source>The game is over. Score %1.</source>
         <extracomment>What each question key says once the game is over; %1 is the final score.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>游戏已结束。得分：%1。</translation>
     </message>
     <message>
         <source>Nothing to repeat.</source>
         <extracomment>The answer to L before any press has said anything.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>没有可重复的内容。</translation>
     </message>
 </context>
 <context>
@@ -399,17 +399,17 @@
     <message>
         <source>No Way!!!</source>
         <extracomment>The message when no path of free cells leads to the cell clicked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无路可走！</translation>
     </message>
     <message>
         <source>Bonus!!!</source>
         <extracomment>The message when a press clears several lines, or clears on consecutive moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>奖励加分！</translation>
     </message>
     <message>
         <source>Game Over!</source>
         <extracomment>The message as the board fills up and the game ends.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>游戏结束！</translation>
     </message>
 </context>
 <context>
@@ -418,59 +418,59 @@
         <source>row %1, column %2</source>
         <comment>after from</comment>
         <extracomment>The cell a diagonal starts from, in the answer to X (&quot;Diagonal down from row 1, column 3&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>第%1行第%2列</translation>
     </message>
     <message>
         <source>Board</source>
         <extracomment>The name of the board&apos;s table of 9 by 9 cells.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>棋盘</translation>
     </message>
     <message>
         <source>Column %1</source>
         <extracomment>A column of the board&apos;s table, 1 to 9 from the left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>第%1列</translation>
     </message>
     <message>
         <source>Row %1</source>
         <extracomment>A row of the board&apos;s table, 1 to 9 from the top.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>第%1行</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
         <extracomment>A cell&apos;s place inside a sentence, row first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>第%1行第%2列</translation>
     </message>
     <message>
         <source>Row %1, column %2: %3</source>
         <extracomment>A cell&apos;s name: its place, then what it holds (&quot;Row 3, column 5: red ball&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>第%1行第%2列：%3</translation>
     </message>
     <message>
         <source>Row %1, column %2: %3, selected</source>
         <extracomment>The name of the cell whose ball is picked up: &quot;Row 3, column 5: red ball, selected&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>第%1行第%2列：%3，已选中</translation>
     </message>
     <message>
         <source>Next ball %1: %2</source>
         <extracomment>A box of the next colours, 1 to 3 from the left, and its colour.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>下一批第%1个球：%2</translation>
     </message>
     <message>
         <source>Next: %1, %2, %3.</source>
         <extracomment>The colours of the next three balls, left to right.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>下一批：%1、%2、%3。</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between counts</comment>
         <extracomment>What stands between the counts of a list: &quot;2 empty, 2 red, 5 empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>，</translation>
     </message>
     <message>
         <source>; </source>
         <comment>between places</comment>
         <extracomment>What stands between the places of a list: &quot;row 1, column 2; row 3, column 4&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>；</translation>
     </message>
 </context>
 <context>
@@ -480,29 +480,31 @@
 Qt&apos;s own options, such as -platform and -display, work too.
 The keys and how to play: man quintet</source>
         <extracomment>The text of quintet --help under its first line; &quot;man quintet&quot; is a command.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>益智游戏：将同一颜色的五个球连成一线即可消除。
+Qt 自身的选项（如 -platform 和 -display）同样可用。
+按键和玩法请见：man quintet</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示此帮助。</translation>
     </message>
     <message>
         <source>Show the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示版本。</translation>
     </message>
     <message>
         <source>Show a symbol on every ball, which tells its colour.</source>
-        <translation type="unfinished"></translation>
+        <translation>在每个球上显示表明其颜色的符号。</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>quintet was given an argument that is not an option; %1 is the argument.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法识别的参数“%1”。</translation>
     </message>
     <message>
         <source>Try quintet --help.</source>
         <extracomment>After the error on the command line; &quot;quintet --help&quot; is a command.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>请尝试执行 quintet --help。</translation>
     </message>
 </context>
 </TS>
