@@ -47,7 +47,7 @@
     <message>
         <source>Row %1: %2. Column %3: %4. Diagonal down from %5: %6. Diagonal up from %7: %8.</source>
         <extracomment>The answer to X: the row, the column and the two diagonals through the focused cell, each as runs from its first cell. %5 and %7 are places (&quot;row 1, column 3&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2. Spalte %3: %4. Diagonale abwärts ab %5: %6. Diagonale aufwärts ab %7: %8.</translation>
     </message>
 </context>
 <context>
@@ -65,7 +65,7 @@
     <message>
         <source>orange ball</source>
         <extracomment>What a cell holds; also starts a sentence, as &quot;red ball&quot; does.</extracomment>
-        <translation>orange Kugel</translation>
+        <translation>orangefarbene Kugel</translation>
     </message>
     <message>
         <source>yellow ball</source>
@@ -80,12 +80,12 @@
     <message>
         <source>cyan ball</source>
         <extracomment>What a cell holds; also starts a sentence, as &quot;red ball&quot; does.</extracomment>
-        <translation>cyan Kugel</translation>
+        <translation>cyanfarbene Kugel</translation>
     </message>
     <message>
         <source>magenta ball</source>
         <extracomment>What a cell holds; also starts a sentence, as &quot;red ball&quot; does.</extracomment>
-        <translation>magenta Kugel</translation>
+        <translation>magentafarbene Kugel</translation>
     </message>
     <message>
         <source>red</source>
@@ -121,56 +121,56 @@
         <source>%n empty</source>
         <extracomment>A run of empty cells along a line: &quot;Row 3: 2 empty, 2 red, 5 empty.&quot;</extracomment>
         <translation>
-            <numerusform>%n leer</numerusform>
-            <numerusform>%n leer</numerusform>
+            <numerusform>%n leeres Feld</numerusform>
+            <numerusform>%n leere Felder</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n red</source>
         <extracomment>A count of red balls: a run along a line (&quot;Row 3: 2 empty, 2 red.&quot;) or balls cleared (&quot;Cleared 5 red.&quot;).</extracomment>
         <translation>
-            <numerusform>%n rot</numerusform>
-            <numerusform>%n rot</numerusform>
+            <numerusform>%n rote</numerusform>
+            <numerusform>%n rote</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n orange</source>
         <extracomment>A count of orange balls, in a run or cleared, as &quot;%n red&quot;.</extracomment>
         <translation>
-            <numerusform>%n orange</numerusform>
-            <numerusform>%n orange</numerusform>
+            <numerusform>%n orangefarbene</numerusform>
+            <numerusform>%n orangefarbene</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n yellow</source>
         <extracomment>A count of yellow balls, in a run or cleared, as &quot;%n red&quot;.</extracomment>
         <translation>
-            <numerusform>%n gelb</numerusform>
-            <numerusform>%n gelb</numerusform>
+            <numerusform>%n gelbe</numerusform>
+            <numerusform>%n gelbe</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n green</source>
         <extracomment>A count of green balls, in a run or cleared, as &quot;%n red&quot;.</extracomment>
         <translation>
-            <numerusform>%n grün</numerusform>
-            <numerusform>%n grün</numerusform>
+            <numerusform>%n grüne</numerusform>
+            <numerusform>%n grüne</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n cyan</source>
         <extracomment>A count of cyan balls, in a run or cleared, as &quot;%n red&quot;.</extracomment>
         <translation>
-            <numerusform>%n cyan</numerusform>
-            <numerusform>%n cyan</numerusform>
+            <numerusform>%n cyanfarbene</numerusform>
+            <numerusform>%n cyanfarbene</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n magenta</source>
         <extracomment>A count of magenta balls, in a run or cleared, as &quot;%n red&quot;.</extracomment>
         <translation>
-            <numerusform>%n magenta</numerusform>
-            <numerusform>%n magenta</numerusform>
+            <numerusform>%n magentafarbene</numerusform>
+            <numerusform>%n magentafarbene</numerusform>
         </translation>
     </message>
     <message>
@@ -215,8 +215,8 @@
         <source>Orange balls: %1.</source>
         <extracomment>The answer to O, as &quot;Red balls: %1.&quot;.</extracomment>
         <translation>
-            <numerusform>Orange Kugel: %1.</numerusform>
-            <numerusform>Orange Kugeln: %1.</numerusform>
+            <numerusform>Orangefarbene Kugel: %1.</numerusform>
+            <numerusform>Orangefarbene Kugeln: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -239,16 +239,16 @@
         <source>Cyan balls: %1.</source>
         <extracomment>The answer to C, as &quot;Red balls: %1.&quot;.</extracomment>
         <translation>
-            <numerusform>Cyan Kugel: %1.</numerusform>
-            <numerusform>Cyan Kugeln: %1.</numerusform>
+            <numerusform>Cyanfarbene Kugel: %1.</numerusform>
+            <numerusform>Cyanfarbene Kugeln: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Magenta balls: %1.</source>
         <extracomment>The answer to M, as &quot;Red balls: %1.&quot;.</extracomment>
         <translation>
-            <numerusform>Magenta Kugel: %1.</numerusform>
-            <numerusform>Magenta Kugeln: %1.</numerusform>
+            <numerusform>Magentafarbene Kugel: %1.</numerusform>
+            <numerusform>Magentafarbene Kugeln: %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -259,7 +259,7 @@
     <message>
         <source>No orange balls.</source>
         <extracomment>The answer to O when the board has no orange ball.</extracomment>
-        <translation>Keine orange Kugeln.</translation>
+        <translation>Keine orangefarbenen Kugeln.</translation>
     </message>
     <message>
         <source>No yellow balls.</source>
@@ -274,12 +274,12 @@
     <message>
         <source>No cyan balls.</source>
         <extracomment>The answer to C when the board has no cyan ball.</extracomment>
-        <translation>Keine cyan Kugeln.</translation>
+        <translation>Keine cyanfarbenen Kugeln.</translation>
     </message>
     <message>
         <source>No magenta balls.</source>
         <extracomment>The answer to M when the board has no magenta ball.</extracomment>
-        <translation>Keine magenta Kugeln.</translation>
+        <translation>Keine magentafarbenen Kugeln.</translation>
     </message>
 </context>
 <context>
@@ -317,27 +317,27 @@
     <message>
         <source>%1 is not set</source>
         <extracomment>How a failed start names a variable that is not set; %1 is its name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht gesetzt</translation>
     </message>
     <message>
         <source>%1 is empty</source>
         <extracomment>How a failed start names a variable that is set to nothing; %1 is its name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist leer</translation>
     </message>
     <message>
         <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are not set</source>
         <extracomment>Why the game cannot start; DISPLAY and WAYLAND_DISPLAY are the variables&apos; names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kein X11- oder Wayland-Display: DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt</translation>
     </message>
     <message>
         <source>no X11 or Wayland display (%1, %2)</source>
         <extracomment>Why the game cannot start; %1 and %2 say of each variable that it is not set or empty (&quot;DISPLAY is empty&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kein X11- oder Wayland-Display (%1, %2)</translation>
     </message>
     <message>
         <source>cannot open the display (%1, %2)</source>
         <extracomment>Why the game cannot start; %1 and %2 are the variables (&quot;DISPLAY=:1&quot;, &quot;WAYLAND_DISPLAY is not set&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das Display lässt sich nicht öffnen (%1, %2)</translation>
     </message>
 </context>
 <context>
@@ -484,7 +484,7 @@
         <source>row %1, column %2</source>
         <comment>after from</comment>
         <extracomment>The cell a diagonal starts from, in the answer to X (&quot;Diagonal down from row 1, column 3&quot;).</extracomment>
-        <translation type="unfinished">Zeile %1, Spalte %2</translation>
+        <translation>Zeile %1, Spalte %2</translation>
     </message>
 </context>
 <context>

@@ -21,12 +21,12 @@
     <message>
         <source>%1 picked up at %2.</source>
         <extracomment>%1 is a ball (&quot;red ball&quot;), %2 its place.</extracomment>
-        <translation>%1 seleccionada en %2.</translation>
+        <translation>%1 seleccionada en la %2.</translation>
     </message>
     <message>
         <source>%1 to %2.</source>
         <extracomment>A move: %1 is the ball (&quot;red ball&quot;), %2 the place it moved to.</extracomment>
-        <translation>%1 movida a %2.</translation>
+        <translation>%1 movida a la %2.</translation>
     </message>
     <message>
         <source>Score %1.</source>
@@ -47,7 +47,7 @@
     <message>
         <source>Row %1: %2. Column %3: %4. Diagonal down from %5: %6. Diagonal up from %7: %8.</source>
         <extracomment>The answer to X: the row, the column and the two diagonals through the focused cell, each as runs from its first cell. %5 and %7 are places (&quot;row 1, column 3&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fila %1: %2. Columna %3: %4. Diagonal descendente desde %5: %6. Diagonal ascendente desde %7: %8.</translation>
     </message>
 </context>
 <context>
@@ -176,32 +176,32 @@
     <message>
         <source>red at %1</source>
         <extracomment>A new ball and its place, in &quot;New balls: red at row 2, column 1; ...&quot;. %1 is the place.</extracomment>
-        <translation>roja en %1</translation>
+        <translation>roja en la %1</translation>
     </message>
     <message>
         <source>orange at %1</source>
         <extracomment>A new ball and its place, as &quot;red at %1&quot;.</extracomment>
-        <translation>naranja en %1</translation>
+        <translation>naranja en la %1</translation>
     </message>
     <message>
         <source>yellow at %1</source>
         <extracomment>A new ball and its place, as &quot;red at %1&quot;.</extracomment>
-        <translation>amarilla en %1</translation>
+        <translation>amarilla en la %1</translation>
     </message>
     <message>
         <source>green at %1</source>
         <extracomment>A new ball and its place, as &quot;red at %1&quot;.</extracomment>
-        <translation>verde en %1</translation>
+        <translation>verde en la %1</translation>
     </message>
     <message>
         <source>cyan at %1</source>
         <extracomment>A new ball and its place, as &quot;red at %1&quot;.</extracomment>
-        <translation>cian en %1</translation>
+        <translation>cian en la %1</translation>
     </message>
     <message>
         <source>magenta at %1</source>
         <extracomment>A new ball and its place, as &quot;red at %1&quot;.</extracomment>
-        <translation>magenta en %1</translation>
+        <translation>magenta en la %1</translation>
     </message>
     <message numerus="yes">
         <source>Red balls: %1.</source>
@@ -287,12 +287,12 @@
     <message>
         <source>the Qt platform plugin &quot;%1&quot; was found but cannot be loaded (QT_DEBUG_PLUGINS=1 tells why)</source>
         <extracomment>Why the game cannot start; %1 is the plugin&apos;s name.</extracomment>
-        <translation>se encontró el complemento de plataforma de Qt &quot;%1&quot;, pero no se puede cargar (QT_DEBUG_PLUGINS=1 dice por qué)</translation>
+        <translation>se encontró el complemento de plataforma de Qt «%1», pero no se puede cargar (QT_DEBUG_PLUGINS=1 dice por qué)</translation>
     </message>
     <message>
         <source>the Qt platform plugin &quot;%1&quot; was found but cannot be loaded: %2</source>
         <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 the reason in Qt&apos;s words.</extracomment>
-        <translation>se encontró el complemento de plataforma de Qt &quot;%1&quot;, pero no se puede cargar: %2</translation>
+        <translation>se encontró el complemento de plataforma de Qt «%1», pero no se puede cargar: %2</translation>
     </message>
     <message>
         <source>cannot open the display %1 given by -display</source>
@@ -307,37 +307,37 @@
     <message>
         <source>no Qt platform plugin &quot;%1&quot; (%2): install the Qt Wayland plugin (Debian: qt6-wayland)</source>
         <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 where it was asked for (&quot;QT_QPA_PLATFORM=wayland&quot;).</extracomment>
-        <translation>no hay complemento de plataforma de Qt &quot;%1&quot; (%2): instala el complemento Wayland de Qt (Debian: qt6-wayland)</translation>
+        <translation>no hay complemento de plataforma de Qt «%1» (%2): instala el complemento Wayland de Qt (Debian: qt6-wayland)</translation>
     </message>
     <message>
         <source>no Qt platform plugin &quot;%1&quot; (%2)</source>
         <extracomment>Why the game cannot start; %1 is the plugin&apos;s name, %2 where it was asked for.</extracomment>
-        <translation>no hay complemento de plataforma de Qt &quot;%1&quot; (%2)</translation>
+        <translation>no hay complemento de plataforma de Qt «%1» (%2)</translation>
     </message>
     <message>
         <source>%1 is not set</source>
         <extracomment>How a failed start names a variable that is not set; %1 is its name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la variable %1 no está definida</translation>
     </message>
     <message>
         <source>%1 is empty</source>
         <extracomment>How a failed start names a variable that is set to nothing; %1 is its name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la variable %1 está vacía</translation>
     </message>
     <message>
         <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are not set</source>
         <extracomment>Why the game cannot start; DISPLAY and WAYLAND_DISPLAY are the variables&apos; names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no hay pantalla X11 ni Wayland: las variables DISPLAY y WAYLAND_DISPLAY no están definidas</translation>
     </message>
     <message>
         <source>no X11 or Wayland display (%1, %2)</source>
         <extracomment>Why the game cannot start; %1 and %2 say of each variable that it is not set or empty (&quot;DISPLAY is empty&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no hay pantalla X11 ni Wayland (%1, %2)</translation>
     </message>
     <message>
         <source>cannot open the display (%1, %2)</source>
         <extracomment>Why the game cannot start; %1 and %2 are the variables (&quot;DISPLAY=:1&quot;, &quot;WAYLAND_DISPLAY is not set&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir la pantalla (%1, %2)</translation>
     </message>
 </context>
 <context>
@@ -423,7 +423,7 @@
     <message>
         <source>No Way!!!</source>
         <extracomment>The message when no path of free cells leads to the cell clicked.</extracomment>
-        <translation>¡Sin salida!</translation>
+        <translation>¡Sin camino!</translation>
     </message>
 </context>
 <context>
@@ -484,7 +484,7 @@
         <source>row %1, column %2</source>
         <comment>after from</comment>
         <extracomment>The cell a diagonal starts from, in the answer to X (&quot;Diagonal down from row 1, column 3&quot;).</extracomment>
-        <translation type="unfinished">fila %1, columna %2</translation>
+        <translation>la fila %1, columna %2</translation>
     </message>
 </context>
 <context>
@@ -494,7 +494,7 @@
 Qt&apos;s own options, such as -platform and -display, work too.
 The keys and how to play: man quintet</source>
         <extracomment>The text of quintet --help under its first line; &quot;man quintet&quot; is a command.</extracomment>
-        <translation>Un juego de lógica: alinea cinco bolas de un color para eliminarlas.
+        <translation>Un juego de lógica: alinea cinco bolas de un mismo color para eliminarlas.
 También funcionan las opciones propias de Qt, como -platform y -display.
 Las teclas y cómo jugar: man quintet</translation>
     </message>

@@ -47,7 +47,7 @@
     <message>
         <source>Row %1: %2. Column %3: %4. Diagonal down from %5: %6. Diagonal up from %7: %8.</source>
         <extracomment>The answer to X: the row, the column and the two diagonals through the focused cell, each as runs from its first cell. %5 and %7 are places (&quot;row 1, column 3&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1&#xa0;: %2. Colonne %3&#xa0;: %4. Diagonale descendante depuis %5&#xa0;: %6. Diagonale montante depuis %7&#xa0;: %8.</translation>
     </message>
 </context>
 <context>
@@ -317,27 +317,27 @@
     <message>
         <source>%1 is not set</source>
         <extracomment>How a failed start names a variable that is not set; %1 is its name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la variable %1 n’est pas définie</translation>
     </message>
     <message>
         <source>%1 is empty</source>
         <extracomment>How a failed start names a variable that is set to nothing; %1 is its name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la variable %1 est vide</translation>
     </message>
     <message>
         <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are not set</source>
         <extracomment>Why the game cannot start; DISPLAY and WAYLAND_DISPLAY are the variables&apos; names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aucun affichage X11 ou Wayland&#xa0;: les variables DISPLAY et WAYLAND_DISPLAY ne sont pas définies</translation>
     </message>
     <message>
         <source>no X11 or Wayland display (%1, %2)</source>
         <extracomment>Why the game cannot start; %1 and %2 say of each variable that it is not set or empty (&quot;DISPLAY is empty&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aucun affichage X11 ou Wayland (%1, %2)</translation>
     </message>
     <message>
         <source>cannot open the display (%1, %2)</source>
         <extracomment>Why the game cannot start; %1 and %2 are the variables (&quot;DISPLAY=:1&quot;, &quot;WAYLAND_DISPLAY is not set&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’ouvrir l’affichage (%1, %2)</translation>
     </message>
 </context>
 <context>
@@ -423,7 +423,7 @@
     <message>
         <source>No Way!!!</source>
         <extracomment>The message when no path of free cells leads to the cell clicked.</extracomment>
-        <translation>Impossible&#xa0;!!!</translation>
+        <translation>Inaccessible&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -484,7 +484,7 @@
         <source>row %1, column %2</source>
         <comment>after from</comment>
         <extracomment>The cell a diagonal starts from, in the answer to X (&quot;Diagonal down from row 1, column 3&quot;).</extracomment>
-        <translation type="unfinished">ligne %1, colonne %2</translation>
+        <translation>la ligne %1, colonne %2</translation>
     </message>
 </context>
 <context>

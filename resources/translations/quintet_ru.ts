@@ -48,7 +48,7 @@
     <message>
         <source>Row %1: %2. Column %3: %4. Diagonal down from %5: %6. Diagonal up from %7: %8.</source>
         <extracomment>The answer to X: the row, the column and the two diagonals through the focused cell, each as runs from its first cell. %5 and %7 are places (&quot;row 1, column 3&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Строка %1: %2. Столбец %3: %4. Диагональ вниз от %5: %6. Диагональ вверх от %7: %8.</translation>
     </message>
 </context>
 <context>
@@ -215,54 +215,54 @@
         <source>Red balls: %1.</source>
         <extracomment>The answer to R: where the red balls are. %1 lists their places: &quot;row 1, column 3; row 4, column 5&quot;. %n is how many there are.</extracomment>
         <translation>
-            <numerusform>Красный шар: %1.</numerusform>
-            <numerusform>Красные шары: %1.</numerusform>
-            <numerusform>Красные шары: %1.</numerusform>
+            <numerusform>%n красный шар: %1.</numerusform>
+            <numerusform>%n красных шара: %1.</numerusform>
+            <numerusform>%n красных шаров: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Orange balls: %1.</source>
         <extracomment>The answer to O, as &quot;Red balls: %1.&quot;.</extracomment>
         <translation>
-            <numerusform>Оранжевый шар: %1.</numerusform>
-            <numerusform>Оранжевые шары: %1.</numerusform>
-            <numerusform>Оранжевые шары: %1.</numerusform>
+            <numerusform>%n оранжевый шар: %1.</numerusform>
+            <numerusform>%n оранжевых шара: %1.</numerusform>
+            <numerusform>%n оранжевых шаров: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Yellow balls: %1.</source>
         <extracomment>The answer to Y, as &quot;Red balls: %1.&quot;.</extracomment>
         <translation>
-            <numerusform>Жёлтый шар: %1.</numerusform>
-            <numerusform>Жёлтые шары: %1.</numerusform>
-            <numerusform>Жёлтые шары: %1.</numerusform>
+            <numerusform>%n жёлтый шар: %1.</numerusform>
+            <numerusform>%n жёлтых шара: %1.</numerusform>
+            <numerusform>%n жёлтых шаров: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Green balls: %1.</source>
         <extracomment>The answer to G, as &quot;Red balls: %1.&quot;.</extracomment>
         <translation>
-            <numerusform>Зелёный шар: %1.</numerusform>
-            <numerusform>Зелёные шары: %1.</numerusform>
-            <numerusform>Зелёные шары: %1.</numerusform>
+            <numerusform>%n зелёный шар: %1.</numerusform>
+            <numerusform>%n зелёных шара: %1.</numerusform>
+            <numerusform>%n зелёных шаров: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Cyan balls: %1.</source>
         <extracomment>The answer to C, as &quot;Red balls: %1.&quot;.</extracomment>
         <translation>
-            <numerusform>Голубой шар: %1.</numerusform>
-            <numerusform>Голубые шары: %1.</numerusform>
-            <numerusform>Голубые шары: %1.</numerusform>
+            <numerusform>%n голубой шар: %1.</numerusform>
+            <numerusform>%n голубых шара: %1.</numerusform>
+            <numerusform>%n голубых шаров: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Magenta balls: %1.</source>
         <extracomment>The answer to M, as &quot;Red balls: %1.&quot;.</extracomment>
         <translation>
-            <numerusform>Пурпурный шар: %1.</numerusform>
-            <numerusform>Пурпурные шары: %1.</numerusform>
-            <numerusform>Пурпурные шары: %1.</numerusform>
+            <numerusform>%n пурпурный шар: %1.</numerusform>
+            <numerusform>%n пурпурных шара: %1.</numerusform>
+            <numerusform>%n пурпурных шаров: %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -331,27 +331,27 @@
     <message>
         <source>%1 is not set</source>
         <extracomment>How a failed start names a variable that is not set; %1 is its name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>переменная %1 не задана</translation>
     </message>
     <message>
         <source>%1 is empty</source>
         <extracomment>How a failed start names a variable that is set to nothing; %1 is its name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>переменная %1 пуста</translation>
     </message>
     <message>
         <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are not set</source>
         <extracomment>Why the game cannot start; DISPLAY and WAYLAND_DISPLAY are the variables&apos; names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>нет дисплея X11 или Wayland: переменные DISPLAY и WAYLAND_DISPLAY не заданы</translation>
     </message>
     <message>
         <source>no X11 or Wayland display (%1, %2)</source>
         <extracomment>Why the game cannot start; %1 and %2 say of each variable that it is not set or empty (&quot;DISPLAY is empty&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>нет дисплея X11 или Wayland (%1, %2)</translation>
     </message>
     <message>
         <source>cannot open the display (%1, %2)</source>
         <extracomment>Why the game cannot start; %1 and %2 are the variables (&quot;DISPLAY=:1&quot;, &quot;WAYLAND_DISPLAY is not set&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся открыть дисплей (%1, %2)</translation>
     </message>
 </context>
 <context>
@@ -498,7 +498,7 @@
         <source>row %1, column %2</source>
         <comment>after from</comment>
         <extracomment>The cell a diagonal starts from, in the answer to X (&quot;Diagonal down from row 1, column 3&quot;).</extracomment>
-        <translation type="unfinished">строка %1, столбец %2</translation>
+        <translation>строки %1, столбца %2</translation>
     </message>
 </context>
 <context>
@@ -527,7 +527,7 @@ The keys and how to play: man quintet</source>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>quintet was given an argument that is not an option; %1 is the argument.</extracomment>
-        <translation>Неожиданный аргумент «%1».</translation>
+        <translation>Лишний аргумент «%1».</translation>
     </message>
     <message>
         <source>Try quintet --help.</source>
