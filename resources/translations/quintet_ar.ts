@@ -577,4 +577,12 @@ The keys and how to play: man quintet</source>
         <translation>جرّب الأمر quintet --help.</translation>
     </message>
 </context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>LTR for a language written left to right, RTL for one written right to left (Arabic, Hebrew).</extracomment>
+        <translation>RTL</translation>
+    </message>
+</context>
 </TS>
