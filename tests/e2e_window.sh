@@ -75,7 +75,7 @@ if [ $wayland = 0 ]; then
         [ $? = 1 ] && [ "$(head -n 1 "$work/out")" = "$want" ] && [ "$(grep -c '^quintet:' "$work/out")" = 1 ] &&
             grep -q '^Available platform plugins are: .*xcb' "$work/out" || fail "with '$vars': $(cat "$work/out")"
     done <<END
-|quintet: no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are not set
+|quintet: no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset
 LD_LIBRARY_PATH=$work/broken|quintet: the Qt platform plugin "xcb" was found but cannot be loaded: Cannot load library $xcb: ($work/broken/libQt6XcbQpa.so.6: file too short)
 END
     cat "$work/out"

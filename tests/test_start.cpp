@@ -38,7 +38,7 @@ class TestStart : public QObject {
         row("quintet -hv", {}, "quintet: Unknown option 'hv'. Try quintet --help.");
         row("quintet -platform", {}, "quintet: Missing value after '-platform'. Try quintet --help.");
         row("quintet -style fusion", {}, "");
-        row("quintet", {unreached(""), found("xcb")}, "quintet: no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are not set");
+        row("quintet", {unreached(""), found("xcb")}, "quintet: no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset");
         row("DISPLAY= quintet", {unreached(""), found("xcb")}, "quintet: no X11 or Wayland display (DISPLAY is empty, WAYLAND_DISPLAY is not set)");
         row("DISPLAY= WAYLAND_DISPLAY= quintet", {found("wayland"), unreached(""), found("xcb")}, "quintet: no X11 or Wayland display (DISPLAY is empty, WAYLAND_DISPLAY is empty)");
         row("DISPLAY=:9 quintet", {unreached(":9"), found("xcb")}, "quintet: cannot open the display (DISPLAY=:9, WAYLAND_DISPLAY is not set)");

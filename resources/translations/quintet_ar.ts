@@ -356,7 +356,7 @@
         <translation>تعذر فتح شاشة العرض %1 المحددة بالخيار ‎-display</translation>
     </message>
     <message>
-        <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are not set</source>
+        <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset</source>
         <extracomment>Why the game cannot start; DISPLAY and WAYLAND_DISPLAY are the variables&apos; names.</extracomment>
         <translation>لا توجد شاشة عرض X11 أو Wayland: المتغيران DISPLAY وWAYLAND_DISPLAY غير معينين</translation>
     </message>

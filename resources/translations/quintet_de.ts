@@ -325,7 +325,7 @@
         <translation>%1 ist leer</translation>
     </message>
     <message>
-        <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are not set</source>
+        <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset</source>
         <extracomment>Why the game cannot start; DISPLAY and WAYLAND_DISPLAY are the variables&apos; names.</extracomment>
         <translation>kein X11- oder Wayland-Display: DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt</translation>
     </message>

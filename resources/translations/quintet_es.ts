@@ -325,7 +325,7 @@
         <translation>la variable %1 está vacía</translation>
     </message>
     <message>
-        <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are not set</source>
+        <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset</source>
         <extracomment>Why the game cannot start; DISPLAY and WAYLAND_DISPLAY are the variables&apos; names.</extracomment>
         <translation>no hay pantalla X11 ni Wayland: las variables DISPLAY y WAYLAND_DISPLAY no están definidas</translation>
     </message>

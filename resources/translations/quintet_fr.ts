@@ -325,7 +325,7 @@
         <translation>la variable %1 est vide</translation>
     </message>
     <message>
-        <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are not set</source>
+        <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset</source>
         <extracomment>Why the game cannot start; DISPLAY and WAYLAND_DISPLAY are the variables&apos; names.</extracomment>
         <translation>aucun affichage X11 ou Wayland&#xa0;: les variables DISPLAY et WAYLAND_DISPLAY ne sont pas définies</translation>
     </message>

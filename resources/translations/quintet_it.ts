@@ -300,7 +300,7 @@
         <translation>impossibile aprire il display %1 indicato con -display</translation>
     </message>
     <message>
-        <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are not set</source>
+        <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset</source>
         <extracomment>Why the game cannot start; DISPLAY and WAYLAND_DISPLAY are the variables&apos; names.</extracomment>
         <translation>nessun display X11 o Wayland: DISPLAY e WAYLAND_DISPLAY non sono impostate</translation>
     </message>

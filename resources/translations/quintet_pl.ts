@@ -314,7 +314,7 @@
         <translation>nie można otworzyć ekranu %1 podanego w opcji -display</translation>
     </message>
     <message>
-        <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are not set</source>
+        <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset</source>
         <extracomment>Why the game cannot start; DISPLAY and WAYLAND_DISPLAY are the variables&apos; names.</extracomment>
         <translation>brak ekranu X11 ani Wayland: zmienne DISPLAY i WAYLAND_DISPLAY nie są ustawione</translation>
     </message>

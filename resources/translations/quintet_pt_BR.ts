@@ -300,7 +300,7 @@
         <translation>não foi possível abrir a tela %1 indicada por -display</translation>
     </message>
     <message>
-        <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are not set</source>
+        <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset</source>
         <extracomment>Why the game cannot start; DISPLAY and WAYLAND_DISPLAY are the variables&apos; names.</extracomment>
         <translation>nenhuma tela X11 ou Wayland: DISPLAY e WAYLAND_DISPLAY não estão definidas</translation>
     </message>

@@ -339,7 +339,7 @@
         <translation>переменная %1 пуста</translation>
     </message>
     <message>
-        <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are not set</source>
+        <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset</source>
         <extracomment>Why the game cannot start; DISPLAY and WAYLAND_DISPLAY are the variables&apos; names.</extracomment>
         <translation>нет дисплея X11 или Wayland: переменные DISPLAY и WAYLAND_DISPLAY не заданы</translation>
     </message>

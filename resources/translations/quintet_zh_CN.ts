@@ -286,7 +286,7 @@
         <translation>无法打开由 -display 指定的显示 %1</translation>
     </message>
     <message>
-        <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are not set</source>
+        <source>no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset</source>
         <extracomment>Why the game cannot start; DISPLAY and WAYLAND_DISPLAY are the variables&apos; names.</extracomment>
         <translation>找不到 X11 或 Wayland 显示：DISPLAY 和 WAYLAND_DISPLAY 均未设置</translation>
     </message>

@@ -75,7 +75,7 @@ QString FailureReason(const QList<HeldMessage> &held, const QString &fatal, cons
             return Translated("Failure", "cannot open the display %1 given by -display").arg(given.Display);
         if (!env.contains(display) && !env.contains(wayland))
             //: Why the game cannot start; DISPLAY and WAYLAND_DISPLAY are the variables' names.
-            return Translated("Failure", "no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are not set");
+            return Translated("Failure", "no X11 or Wayland display: DISPLAY and WAYLAND_DISPLAY are unset");
         if (env.value(display).isEmpty() && env.value(wayland).isEmpty())
             //: Why the game cannot start; %1 and %2 say of each variable that it is not set or empty ("DISPLAY is
             //: empty").
