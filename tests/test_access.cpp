@@ -132,6 +132,43 @@ class TestAccess : public QObject {
         QVERIFY2(options == QStringLiteral("Optionen:"), "Qt's own German (qt6-translations-l10n) is not loaded");
     }
 
+    // The free cells in each form a language has: Russian and Polish three,
+    // Arabic six, of which a board of 81 reaches five.
+    void freeCellsTakeEachPluralForm_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("free");
+        QTest::addColumn<QString>("said");
+        auto row = [](const char *language, int free, const char *said) {
+            QTest::addRow("%s %d", language, free) << QString::fromLatin1(language) << free << QString::fromUtf8(said);
+        };
+        for (const auto &[free, said] : {std::pair{1, "1 свободная клетка."}, {21, "21 свободная клетка."},
+                                         {2, "2 свободные клетки."}, {14, "14 свободных клеток."}})
+            row("ru", free, said);
+        for (const auto &[free, said] : {std::pair{1, "1 wolne pole."}, {22, "22 wolne pola."}, {12, "12 wolnych pól."},
+                                         {25, "25 wolnych pól."}})
+            row("pl", free, said);
+        for (const auto &[free, said] : {std::pair{0, "لا توجد خانات فارغة."}, {1, "خانة فارغة واحدة."},
+                                         {2, "خانتان فارغتان."}, {10, "10 خانات فارغة."}, {11, "11 خانة فارغة."}})
+            row("ar", free, said);
+    }
+    void freeCellsTakeEachPluralForm()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, free);
+        QFETCH(QString, said);
+        Game g;
+        InitTestGame(g);
+        QStringList rows(9, QStringLiteral("123456123"));
+        for (int i = 0; i < free; i++)
+            rows[i / 9][i % 9] = u'.';
+        SetBoard(g, rows);
+        UseLanguage(qPrintable(language));
+        const QString summary = GameSummary(g);
+        UseLanguage("en");
+        QVERIFY2(summary.contains(said), qPrintable(summary));
+    }
+
     void namesSayRowColumnAndContent()
     {
         QCOMPARE(CellName(5, 3, 1, false), QStringLiteral("Row 3, column 5: red ball"));

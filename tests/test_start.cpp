@@ -44,6 +44,7 @@ class TestStart : public QObject {
         row("DISPLAY=:9 quintet", {unreached(":9"), found("xcb")}, "quintet: cannot open the display (DISPLAY=:9, WAYLAND_DISPLAY is not set)");
         row("DISPLAY=:8 quintet -display :9", {unreached(":9"), found("xcb")}, "quintet: cannot open the display :9 given by -display");
         row("QT_QPA_PLATFORM= quintet", {missing("xcb")}, "quintet: no Qt platform plugin \"xcb\" (QT_QPA_PLATFORM is empty)");
+        row("LANGUAGE=de QT_QPA_PLATFORM= quintet", {missing("xcb")}, "quintet: kein Qt-Plattform-Plugin „xcb“ (QT_QPA_PLATFORM ist leer)");
         row("DISPLAY=:0 quintet", {missing("xcb")}, "quintet: no Qt platform plugin \"xcb\" (QT_QPA_PLATFORM is not set)");
         row("QT_QPA_PLATFORM=nosuch quintet", {missing("nosuch")}, "quintet: no Qt platform plugin \"nosuch\" (QT_QPA_PLATFORM=nosuch)");
         row("QT_QPA_PLATFORM=xcb quintet -platform nosuch", {missing("nosuch")}, "quintet: no Qt platform plugin \"nosuch\" (-platform nosuch)");
