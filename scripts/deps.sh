@@ -36,6 +36,7 @@ DESKTOP_TEST_PACKAGES=(xvfb xauth xdotool imagemagick libxfixes-dev desktop-file
 PLAY_PACKAGES=(fonts-dejavu-core fonts-wqy-microhei qt6-wayland qt6-translations-l10n)
 # The tools of the package checks.
 PACKAGE_TEST_PACKAGES=(lintian man-db)
-# The screen reader check: a session bus, AT-SPI and its client, Orca and its speech.
+# The screen reader check: a session bus, AT-SPI and its client, Orca and its speech,
+# and the locales it builds for Orca in another language.
 ACCESS_TEST_PACKAGES=(dbus at-spi2-core python3-gi gir1.2-atspi-2.0 orca speech-dispatcher speech-dispatcher-espeak-ng
-    espeak-ng libao4 procps x11-xkb-utils)
+    espeak-ng libao4 procps x11-xkb-utils locales)

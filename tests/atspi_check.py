@@ -4,6 +4,7 @@
                                      actions, their events, and Orca's speech
   atspi_check.py german PID ORCA_LOG a press heard in German, and R on a
                                      Russian keyboard layout
+  atspi_check.py chinese PID ORCA_LOG a move, R, X and I heard in Chinese
   atspi_check.py places PID RATIO    extents against X's own geometry, and a
                                      real click at a cell's reported centre
   atspi_check.py orca LOG            runs Orca with a line-buffered debug log
@@ -82,12 +83,12 @@ def frame_parts(app):
 CELL = re.compile(r"Row (\d), column (\d): (empty|(\w+) ball)(, selected)?$")
 
 
-def read_board(table):
+def read_board(table, cell=CELL):
     """board[(row, column)] = colour or None, both counted from 1."""
     board = {}
     for r in range(9):
         for c in range(9):
-            m = CELL.match(table.get_accessible_at(r, c).get_name())
+            m = cell.match(table.get_accessible_at(r, c).get_name())
             if not m or (int(m.group(1)), int(m.group(2))) != (r + 1, c + 1):
                 fail("cell %d,%d reads %r" % (r, c, table.get_accessible_at(r, c).get_name()))
             board[(r + 1, c + 1)] = m.group(4)
@@ -431,6 +432,51 @@ def german(pid, orca_log):
     print("in German, a ball picked up and R on a Russian layout: Orca said %s" % ear.since(mark))
 
 
+CHINESE_CELL = re.compile(r"第(\d)行第(\d)列：(空|(\w+?)球)(，已选中)?$")
+
+
+def chinese(pid, orca_log):
+    """The game and Orca in the Chinese locale: a move, R, X and I are heard
+    in Chinese, as the game words them, with no Latin letter."""
+    app = find_app(pid)
+    frame, parts = frame_parts(app)
+    table = parts[Atspi.Role.TABLE][0]
+    account = children(parts[Atspi.Role.STATUS_BAR][0])[1]
+    ear = Ear(orca_log)
+    mark = len(ear.read())
+    subprocess.run(["xdotool", "windowfocus", window_id(pid)], check=True)
+    board = read_board(table, CHINESE_CELL)
+    src = next(p for p in sorted(board) if board[p])
+    dst = next(p for p in sorted(board) if board[p] is None and reachable(board, src, p))
+    heard = []
+
+    def hear(act, want):
+        before = account.get_name()
+        act()
+        if not pump(lambda: account.get_name() != before):
+            fail("no account (still %r)" % before)
+        said = account.get_name()
+        if not re.match(want, said) or re.search(r"[A-Za-z]", said):
+            fail("the game said %r, not %r in Chinese" % (said, want))
+        ear.expect(said)
+        heard.append(said)
+        return said
+
+    hear(lambda: press(table, src), "拿起第%d行第%d列的%s球。$" % (src + (board[src],)))
+    hear(lambda: press(table, dst), "%s球移到第%d行第%d列。" % ((board[src],) + dst))
+    board = read_board(table, CHINESE_CELL)
+    reds = ["第%d行第%d列" % p for p in sorted(board) if board[p] == "红"]
+    hear(lambda: key("r"), "红球：%s。$" % "；".join(reds) if reds else "没有红球。$")
+    at = focused(table)
+    hear(lambda: key("x"), "第%d行：.*。第%d列：.*。从第\\d行第\\d列向右下的斜线：.*。从第\\d行第\\d列向右上的斜线：.*。$" % at)
+    hear(lambda: key("i"), "得分：\\d+。%d个空格。下一批：\\w+、\\w+、\\w+。$" % list(board.values()).count(None))
+    ear.check_counts()
+    with open(orca_log, errors="replace") as f:
+        if not re.search(r"SD rate .*, language zh", f.read()):
+            fail("Orca did not ask its speech for Chinese")
+    print("in Chinese, Orca said: %s" % " | ".join(heard))
+
+
 def window_id(pid):
     out = subprocess.run(["xdotool", "search", "--pid", str(pid), "--onlyvisible", "--name", "^Quintet$"],
                          capture_output=True, text=True).stdout.split()
@@ -508,6 +554,8 @@ if __name__ == "__main__":
         play(int(sys.argv[2]), sys.argv[3])
     elif sys.argv[1] == "german":
         german(int(sys.argv[2]), sys.argv[3])
+    elif sys.argv[1] == "chinese":
+        chinese(int(sys.argv[2]), sys.argv[3])
     else:
         places(int(sys.argv[2]), float(sys.argv[3]))
     print("ok")

@@ -46,7 +46,7 @@ fail() {
 # Waits for a file to have content; FILE and what it stands for.
 await() { for _ in $(seq 600); do [ -s "$1" ] && return 0; sleep 0.1; done; fail "no $2"; }
 
-mkdir -p "$work/home" "$work/run" "$work/config" "$work/data" "$work/cache" "$work/speech"
+mkdir -p "$work/home" "$work/locale" "$work/run" "$work/config" "$work/data" "$work/cache" "$work/speech"
 chmod 700 "$work/run"
 export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 export XDG_CACHE_HOME=$work/cache GSETTINGS_BACKEND=memory NO_AT_BRIDGE=0
@@ -97,6 +97,18 @@ stop "$game"
 game env LANGUAGE=de
 /usr/bin/python3 "$client" german "$game" "$work/orca.log" || fail "German, and R on a Russian layout"
 stop "$game" "$orca"
+
+# Orca and the game in the Chinese locale, which glibc builds here for them.
+localedef -i zh_CN -f UTF-8 "$work/locale/zh_CN.UTF-8" || fail "no zh_CN locale"
+export LOCPATH=$work/locale
+LANG=zh_CN.UTF-8 /usr/bin/python3 "$client" orca "$work/orca-zh.log" >"$work/orca-zh.out" 2>&1 &
+pids+=($!)
+orca=$!
+for _ in $(seq 600); do grep -q "SPEECH OUTPUT" "$work/orca-zh.log" 2>/dev/null && break; sleep 0.1; done
+game env LANG=zh_CN.UTF-8
+/usr/bin/python3 "$client" chinese "$game" "$work/orca-zh.log" || fail "Chinese"
+stop "$game" "$orca"
+unset LOCPATH
 
 for ratio in 2 1.5; do
     game env QT_SCALE_FACTOR=$ratio
