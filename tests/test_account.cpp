@@ -104,7 +104,8 @@ class TestAccount : public QObject {
                            QStringLiteral("Magenta ball to row 1, column 1. Next: red, red, red.")}
             << QStringLiteral("moved 6 1,2 to 1,1; spawn; message Game Over!; score 0 to 0");
         // The first new ball makes five red in column 1.
-        const QStringList four{empty, "1........", "1........", "1........", "1........", empty, empty, empty, "........2"};
+        const QStringList four{empty, "1........", "1........", "1........", "1........",
+                               empty, empty,       empty,       "........2"};
         QTest::newRow("a new ball completes a line")
             << four << QList<int>{1, 3, 4} << QList<float>{0, 0, 0, 0, 0, 0} << QList<int>{80, 79}
             << QStringList{QStringLiteral("Orange ball picked up at row 9, column 9."),
