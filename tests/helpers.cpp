@@ -10,15 +10,11 @@
 #include <cmath>
 
 static float FixedTime;
-static float ReadFixedTime()
-{
-    return FixedTime;
-}
 
 void FixClock(Game &g, float timeOfDay)
 {
     FixedTime = timeOfDay;
-    g.TimeOfDay = ReadFixedTime;
+    g.TimeOfDay = [] { return FixedTime; };
 }
 
 void InitTestGame(Game &g, float timeOfDay)
@@ -27,27 +23,15 @@ void InitTestGame(Game &g, float timeOfDay)
     FixClock(g, timeOfDay);
 }
 
-void SetBoard(Game &g, std::initializer_list<const char *> rows)
-{
-    QStringList list;
-    for (const char *row : rows)
-        list << QString::fromLatin1(row);
-    SetBoard(g, list);
-}
-
 void SetBoard(Game &g, const QStringList &rows)
 {
-    int16_t y = 1;
-    for (const QString &row : rows) {
+    for (int16_t y = 1; y <= 9; y++) {
+        const QString row = rows.value(y - 1).leftJustified(9, QLatin1Char('.'));
         for (int16_t x = 1; x <= 9; x++) {
-            int16_t v = row[x - 1] == '.' ? 0 : static_cast<int16_t>(row[x - 1].unicode() - '0');
+            const int16_t v = row[x - 1] == '.' ? 0 : static_cast<int16_t>(row[x - 1].unicode() - '0');
             g.State.Board(x, y) = v;
-            if (v)
-                DrawBall(g.View, CellIndex(x, y), v);
-            else
-                EraseCell(g.View, CellIndex(x, y));
+            v ? DrawBall(g.View, CellIndex(x, y), v) : EraseCell(g.View, CellIndex(x, y));
         }
-        y++;
     }
 }
 
@@ -84,6 +68,14 @@ QRgb PaletteRgb(int16_t color)
     static const QRgb palette[7] = {qRgb(0, 0, 0),   qRgb(255, 0, 0),   qRgb(255, 128, 0), qRgb(255, 255, 0),
                                     qRgb(0, 255, 0), qRgb(0, 255, 255), qRgb(255, 0, 255)};
     return color >= 1 && color <= 6 ? palette[color] : palette[0];
+}
+
+QString PixelsDiffer(const QImage &im, std::initializer_list<Pixel> want, QPoint origin)
+{
+    for (const Pixel &p : want)
+        if (const QRgb got = im.pixel(origin + QPoint(p.X, p.Y)) | 0xFF000000u; got != p.Rgb)
+            return QString::asprintf("(%d, %d) is %08x, not %08x", p.X, p.Y, got, p.Rgb);
+    return {};
 }
 
 bool ShowsBall(const Screen &s, int16_t box, int16_t color)
@@ -127,13 +119,8 @@ QString SharpMismatch(const Box &b)
                     uniform = uniform && exact(x + dx, y + dy) == c;
             const QRgb got = sharp.pixel(sx, sy);
             if (uniform && farFrom(got, c))
-                return QStringLiteral("sharp pixel (%1, %2) is %3, the exact picture around (%4, %5) is %6")
-                    .arg(sx)
-                    .arg(sy)
-                    .arg(got & 0xFFFFFF, 6, 16, QChar(u'0'))
-                    .arg(x)
-                    .arg(y)
-                    .arg(c & 0xFFFFFF, 6, 16, QChar(u'0'));
+                return QString::asprintf("sharp pixel (%d, %d) is %06x, the exact picture around (%d, %d) is %06x", sx,
+                                         sy, got & 0xFFFFFF, x, y, c & 0xFFFFFF);
         }
     for (int y = 0; y < BoxSize; y++)
         for (int x = 0; x < BoxSize; x++) {
@@ -203,10 +190,8 @@ QString CheckInvariants(const Game &g)
 int16_t CountBalls(const Game &g)
 {
     int16_t n = 0;
-    for (int16_t x = 1; x <= 9; x++)
-        for (int16_t y = 1; y <= 9; y++)
-            if (g.State.Board(x, y))
-                n++;
+    for (int16_t i = 0; i <= 80; i++)
+        n += g.State.Board(i % 9 + 1, i / 9 + 1) != 0;
     return n;
 }
 

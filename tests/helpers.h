@@ -12,8 +12,8 @@
 void InitTestGame(Game &g, float timeOfDay = 1234.5f);
 void FixClock(Game &g, float timeOfDay);
 
-// Rows top to bottom; '.' empty, '1'..'6' a ball. Draws the balls as well.
-void SetBoard(Game &g, std::initializer_list<const char *> rows);
+// Rows top to bottom, those not given empty; '.' empty, '1'..'6' a ball.
+// Draws the balls as well.
 void SetBoard(Game &g, const QStringList &rows);
 QString BoardRows(const Game &g);
 // A board with no line anywhere (each row, column and diagonal changes
@@ -29,6 +29,14 @@ QImage BallImage(int16_t color);
 QString SharpMismatch(const Box &b);
 // The screen colour of a ball colour number, as the player sees it.
 QRgb PaletteRgb(int16_t color);
+// A colour wanted at a point of a picture.
+struct Pixel {
+    int X, Y;
+    QRgb Rgb;
+};
+// Empty when each point, moved by origin, has its colour (alpha aside), else
+// the first that has not.
+QString PixelsDiffer(const QImage &im, std::initializer_list<Pixel> want, QPoint origin = {});
 
 // How many pixels differ between two grabs of the window, before and after
 // the keyboard's focus ring showed around box (in device pixels); -1 when one

@@ -60,8 +60,7 @@ class TestAccess : public QObject {
         QStringList texts;
         {
             Form1 w;
-            w.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            QVERIFY(Shown(w));
             ShowBoard(w, {"1.2......", ".1......."});
             auto press = [&](int16_t box) {
                 w.Press(box);
@@ -71,12 +70,10 @@ class TestAccess : public QObject {
             press(80); // no way
             press(2);  // another picked up
             press(40); // a move and new balls
-            for (const int key : LetterKeys) {
+            // The questions, then the symbols hidden, and a row waiting for its column.
+            QList<int> keys(std::begin(LetterKeys), std::end(LetterKeys));
+            for (const int key : keys << Qt::Key_S << Qt::Key_3) {
                 QTest::keyClick(&w, Qt::Key(key));
-                texts << w.Reader.Account;
-            }
-            for (const Qt::Key key : {Qt::Key_S, Qt::Key_3}) { // the symbols hidden; a row, waiting for its column
-                QTest::keyClick(&w, key);
                 texts << w.Reader.Account;
             }
             Texts(QAccessible::queryAccessibleInterface(&w), texts);
@@ -180,8 +177,7 @@ class TestAccess : public QObject {
     void theWindowCanBePlayedByName()
     {
         Form1 w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(Shown(w));
         FixClock(w.G, 500.5f);
         Press(w.Picture1); // a press on the smile starts a new game
         QCOMPARE(QAccessible::queryAccessibleInterface(w.Picture1)->role(), QAccessible::Button);
@@ -189,13 +185,15 @@ class TestAccess : public QObject {
         QCOMPARE(Name(w.Label1), QStringLiteral("0"));
 
         const GameState &s = w.G.State;
+        auto namesSayTheBoard = [&w, &s] {
+            for (int16_t i = 0; i <= 80; i++)
+                QCOMPARE(Name(w.Picture5[i]), CellName(i % 9 + 1, i / 9 + 1, s.Board(i % 9 + 1, i / 9 + 1), false));
+        };
+        namesSayTheBoard();
         int balls = 0;
-        for (int16_t i = 0; i <= 80; i++) {
-            int16_t x, y;
-            CellXY(i, x, y);
-            QCOMPARE(Name(w.Picture5[i]), CellName(x, y, s.Board(x, y), false));
-            QCOMPARE(QAccessible::queryAccessibleInterface(w.Picture5[i])->role(), QAccessible::Cell);
-            balls += Name(w.Picture5[i]).endsWith(QStringLiteral(" ball"));
+        for (PictureBox *cell : w.Picture5) {
+            QCOMPARE(Of(cell)->role(), QAccessible::Cell);
+            balls += Name(cell).endsWith(QStringLiteral(" ball"));
         }
         QCOMPARE(balls, 3);
         QCOMPARE(Name(w.Picture4), PreviewName(1, s.NextColor[1]));
@@ -214,20 +212,12 @@ class TestAccess : public QObject {
         Press(w.Picture5[to]);
         QCOMPARE(s.Selected, int16_t(0));
         QCOMPARE(Name(w.Picture5[to]), CellName(to % 9 + 1, to / 9 + 1, colour, false));
-        for (int16_t i = 0; i <= 80; i++) {
-            int16_t x, y;
-            CellXY(i, x, y);
-            QCOMPARE(Name(w.Picture5[i]), CellName(x, y, s.Board(x, y), false));
-        }
+        namesSayTheBoard();
         QCOMPARE(Name(w.Picture4), PreviewName(1, s.NextColor[1]));
 
         Press(w.Picture1);
         QCOMPARE(CountBalls(w.G), int16_t(3));
-        for (int16_t i = 0; i <= 80; i++) {
-            int16_t x, y;
-            CellXY(i, x, y);
-            QCOMPARE(Name(w.Picture5[i]), CellName(x, y, s.Board(x, y), false));
-        }
+        namesSayTheBoard();
     }
 
     void theMessageLabelReadsItsText()
@@ -278,8 +268,7 @@ class TestAccess : public QObject {
     void theBoardIsANineByNineTableOfPressableCells()
     {
         Form1 w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(Shown(w));
         QAccessibleInterface *board = Of(&w)->child(5);
         QAccessibleTableInterface *t = board->tableInterface();
         QVERIFY(t);
@@ -323,8 +312,7 @@ class TestAccess : public QObject {
         Form1 w;
         w.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         w.resize(500, 600);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(Shown(w));
         for (QObject *c : w.children())
             if (c->isWidgetType())
                 static_cast<QWidget *>(c)->move(static_cast<QWidget *>(c)->pos() + QPoint(98, 93));
@@ -363,12 +351,10 @@ class TestAccess : public QObject {
     void theMessageShowsOnlyWhileItHoldsAMessage()
     {
         Form1 w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(Shown(w));
         QAccessibleInterface *message = Of(w.Label2);
         QVERIFY(message->state().invisible);
-        SetBoard(w.G, {"31.......", "1........", ".........", ".........", "....2....", ".........", ".........",
-                       ".........", "........."});
+        SetBoard(w.G, {"31.......", "1........", ".........", ".........", "....2...."});
         w.Sync();
         Press(w.Picture5[40]); // select the ball in the middle
         Press(w.Picture5[0]);  // not empty: selects that ball

@@ -56,8 +56,7 @@ class TestAccount : public QObject {
         QTest::addColumn<QStringList>("said");
         QTest::addColumn<QString>("told"); // the record of the last press
         const QString empty(9, QLatin1Char('.'));
-        QStringList lone(9, empty);
-        lone[0] = QStringLiteral("1........");
+        const QStringList lone{"1........"}; // the rows not given are empty
         QTest::newRow("a pick-up") << lone << QList<int>{1, 1, 1} << QList<float>{} << QList<int>{0}
                                    << QStringList{QStringLiteral("Red ball picked up at row 1, column 1.")}
                                    << QStringLiteral("picked 1 at 1,1; score 0 to 0");
@@ -69,27 +68,19 @@ class TestAccount : public QObject {
                                           "row 2, column 1; magenta at row 3, column 1. Next: red, orange, yellow.")}
             << QStringLiteral(
                    "moved 1 1,1 to 5,5; spawn; placed 4 at 1,1; placed 5 at 1,2; placed 6 at 1,3; score 0 to 0");
-        QStringList line(9, empty);
-        line[0] = QStringLiteral("3333.....");
-        line[3] = QStringLiteral("....3....");
+        const QStringList line{"3333.....", empty, empty, "....3...."};
         QTest::newRow("a line cleared")
             << line << QList<int>{1, 1, 1} << QList<float>{} << QList<int>{31, 4}
             << QStringList{QStringLiteral("Yellow ball picked up at row 4, column 5."),
                            QStringLiteral("Yellow ball to row 1, column 5. Cleared 5 yellow. Score 3.")}
             << QStringLiteral("moved 3 5,4 to 5,1; cleared 5 of 3; score 0 to 3");
-        QStringList cross(9, empty);
-        cross[0] = QStringLiteral("1111....1");
-        for (int y = 1; y <= 4; y++)
-            cross[y] = QStringLiteral("....1....");
+        const QStringList cross{"1111....1", "....1....", "....1....", "....1....", "....1...."};
         QTest::newRow("two lines at once, a bonus")
             << cross << QList<int>{1, 1, 1} << QList<float>{} << QList<int>{8, 4}
             << QStringList{QStringLiteral("Red ball picked up at row 1, column 9."),
                            QStringLiteral("Red ball to row 1, column 5. Cleared 9 red. Score 12.")}
             << QStringLiteral("moved 1 9,1 to 5,1; cleared 9 of 1; message Bonus!!!; score 0 to 12");
-        QStringList walled(9, empty);
-        walled[0] = QStringLiteral(".1.......");
-        walled[1] = QStringLiteral("1........");
-        walled[4] = QStringLiteral("....2....");
+        const QStringList walled{".1.......", "1........", empty, empty, "....2...."};
         QTest::newRow("a refused move says nothing of its own")
             << walled << QList<int>{1, 1, 1} << QList<float>{} << QList<int>{40, 0, 0}
             << QStringList{QStringLiteral("Orange ball picked up at row 5, column 5."), QString(), QString()}
@@ -113,10 +104,8 @@ class TestAccount : public QObject {
                            QStringLiteral("Magenta ball to row 1, column 1. Next: red, red, red.")}
             << QStringLiteral("moved 6 1,2 to 1,1; spawn; message Game Over!; score 0 to 0");
         // The first new ball makes five red in column 1.
-        QStringList four(9, empty);
-        for (int y = 1; y <= 4; y++)
-            four[y] = QStringLiteral("1........");
-        four[8] = QStringLiteral("........2");
+        const QStringList four{empty, "1........", "1........", "1........", "1........",
+                               empty, empty,       empty,       "........2"};
         QTest::newRow("a new ball completes a line")
             << four << QList<int>{1, 3, 4} << QList<float>{0, 0, 0, 0, 0, 0} << QList<int>{80, 79}
             << QStringList{QStringLiteral("Orange ball picked up at row 9, column 9."),

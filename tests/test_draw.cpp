@@ -34,26 +34,20 @@ class TestDraw : public GameTest {
             EraseCell(G->View, 5);
             DrawBall(G->View, 5, c);
             const QImage &im = Image(5);
-            QCOMPARE(im.pixel(14, 14), PaletteRgb(c));
-            QCOMPARE(G->View.Boxes[5].FillColor, PaletteRgb(c));
-            for (int p : {2, 26}) {
-                QCOMPARE(im.pixel(p, 14), qRgb(0, 0, 0));
-                QCOMPARE(im.pixel(14, p), qRgb(0, 0, 0));
-            }
-            QCOMPARE(im.pixel(3, 14), PaletteRgb(c));
-            QCOMPARE(im.pixel(25, 14), PaletteRgb(c));
-            int minX = 99, maxX = -1, minY = 99, maxY = -1;
+            const QRgb fill = PaletteRgb(c), black = qRgb(0, 0, 0);
+            QCOMPARE(G->View.Boxes[5].FillColor, fill);
+            // The middle; the rim at either end of the middle row and column,
+            // and the fill just inside it.
+            QCOMPARE(PixelsDiffer(im, {{14, 14, fill}, {2, 14, black}, {14, 2, black}, {26, 14, black}, {14, 26, black},
+                                       {3, 14, fill}, {25, 14, fill}}),
+                     QString());
+            // The coloured inside lies within the black rim: 3..25.
+            QRect inside;
             for (int y = 0; y < 30; y++)
                 for (int x = 0; x < 30; x++)
-                    if (im.pixel(x, y) != qRgb(0, 0, 0)) {
-                        minX = std::min(minX, x), maxX = std::max(maxX, x);
-                        minY = std::min(minY, y), maxY = std::max(maxY, y);
-                    }
-            // The coloured inside lies within the black rim: 3..25.
-            QCOMPARE(minX, 3);
-            QCOMPARE(maxX, 25);
-            QCOMPARE(minY, 3);
-            QCOMPARE(maxY, 25);
+                    if (im.pixel(x, y) != black)
+                        inside |= QRect(x, y, 1, 1);
+            QCOMPARE(inside, QRect(QPoint(3, 3), QPoint(25, 25)));
         }
     }
 
@@ -82,19 +76,14 @@ class TestDraw : public GameTest {
         v[2] = v[3] = v[4] = 0.9999999f;
         ScriptRandom(G->Rnd, v, 500);
         DrawBurst(G->View, G->Rnd, 9);
-        QCOMPARE(Image(9).pixel(3, 3), qRgb(255, 255, 255));
-        QCOMPARE(Image(9).pixel(10, 10), qRgb(255, 255, 255));
-        QCOMPARE(G->View.Boxes[9].PenColor, qRgb(0, 0, 255));
-        QCOMPARE(Image(9).pixel(27, 27), qRgb(0, 0, 255));
+        const QRgb white = qRgb(255, 255, 255), blue = qRgb(0, 0, 255), green = qRgb(0, 255, 0), black = qRgb(0, 0, 0);
+        QCOMPARE(PixelsDiffer(Image(9), {{3, 3, white}, {10, 10, white}, {27, 27, blue}}), QString());
+        QCOMPARE(G->View.Boxes[9].PenColor, blue);
         DrawBall(G->View, 9, 4);
-        QCOMPARE(Image(9).pixel(2, 2), qRgb(255, 255, 255));
-        QCOMPARE(Image(9).pixel(3, 3), qRgb(255, 255, 255));
-        QCOMPARE(Image(9).pixel(10, 10), qRgb(0, 255, 0));
-        QCOMPARE(Image(9).pixel(2, 14), qRgb(0, 0, 0));
-        QCOMPARE(Image(9).pixel(14, 26), qRgb(0, 0, 0));
-        QCOMPARE(Image(9).pixel(27, 27), qRgb(0, 0, 255));
-        QCOMPARE(Image(9).pixel(23, 23), qRgb(0, 0, 255)); // just outside the disc
-        QCOMPARE(Image(9).pixel(22, 22), qRgb(0, 255, 0));
+        // (23, 23) lies just outside the disc, (22, 22) just inside.
+        QCOMPARE(PixelsDiffer(Image(9), {{2, 2, white}, {3, 3, white}, {10, 10, green}, {2, 14, black}, {14, 26, black},
+                                         {27, 27, blue}, {23, 23, blue}, {22, 22, green}}),
+                 QString());
     }
 
     // Every line starts at (15, 15), so the centre keeps the last line's
@@ -120,20 +109,17 @@ class TestDraw : public GameTest {
         ScriptRandom(G->Rnd, v, 500);
         DrawBurst(G->View, G->Rnd, 1);
         QCOMPARE(G->Rnd.Drawn, uint64_t(500));
-        QCOMPARE(Image(1).pixel(8, 22), qRgb(128, 0, 255));
-        QCOMPARE(Image(1).pixel(9, 22), qRgb(0, 0, 0));
-        QCOMPARE(Image(1).pixel(8, 23), qRgb(0, 0, 0));
-        QCOMPARE(Image(1).pixel(15, 15), qRgb(0, 0, 0));
+        const QRgb black = qRgb(0, 0, 0);
+        QCOMPARE(PixelsDiffer(Image(1), {{8, 22, qRgb(128, 0, 255)}, {9, 22, black}, {8, 23, black}, {15, 15, black}}),
+                 QString());
     }
 
     void previewSlotsMapToTheirBoxes()
     {
-        DrawPreview(G->View, 1, 1);
-        DrawPreview(G->View, 2, 2);
-        DrawPreview(G->View, 3, 3);
-        QVERIFY(ShowsBall(G->View, PreviewBox(1), 1));
-        QVERIFY(ShowsBall(G->View, PreviewBox(2), 2));
-        QVERIFY(ShowsBall(G->View, PreviewBox(3), 3));
+        for (int16_t slot = 1; slot <= 3; slot++)
+            DrawPreview(G->View, slot, slot);
+        for (int16_t slot = 1; slot <= 3; slot++)
+            QVERIFY(ShowsBall(G->View, PreviewBox(slot), slot));
         Screen before = G->View;
         DrawPreview(G->View, 0, 4);
         DrawPreview(G->View, 4, 4);

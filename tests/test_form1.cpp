@@ -114,9 +114,7 @@ class TestForm1 : public QObject {
         const QImage ringed = w.grab().toImage();
         QVERIFY(ringed != plain);
         QWidget other;
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
+        ShowActive(other);
         QVERIFY(w.grab().toImage() == plain);
         ShowActive(w);
         QVERIFY(w.grab().toImage() == ringed);
@@ -223,27 +221,22 @@ class TestForm1 : public QObject {
         Form1 w;
         QCOMPARE(w.size(), QSize(GameWidth, GameHeight));
         QCOMPARE(w.minimumSize(), w.maximumSize());
-        QCOMPARE(w.Picture5[0]->geometry(), QRect(8, 56, 30, 30));
-        QCOMPARE(w.Picture5[8]->geometry(), QRect(264, 56, 30, 30));
-        QCOMPARE(w.Picture5[9]->geometry(), QRect(8, 88, 30, 30));
-        QCOMPARE(w.Picture5[40]->geometry(), QRect(136, 184, 30, 30));
-        QCOMPARE(w.Picture5[72]->geometry(), QRect(8, 312, 30, 30));
-        QCOMPARE(w.Picture5[80]->geometry(), QRect(264, 312, 30, 30));
+        // The board's corners and middle, the previews, the smile, the captions
+        // and the end screen's labels.
+        for (const auto &[c, place] : QList<std::pair<QWidget *, QRect>>{
+                 {w.Picture5[0], {8, 56, 30, 30}}, {w.Picture5[8], {264, 56, 30, 30}}, {w.Picture5[9], {8, 88, 30, 30}},
+                 {w.Picture5[40], {136, 184, 30, 30}}, {w.Picture5[72], {8, 312, 30, 30}},
+                 {w.Picture5[80], {264, 312, 30, 30}}, {w.Picture4, {200, 8, 30, 30}}, {w.Picture3, {232, 8, 30, 30}},
+                 {w.Picture2, {264, 8, 30, 30}}, {w.Picture1, {8, 8, 35, 35}}, {w.Label1, {48, 8, 137, 38}},
+                 {w.Label2, {16, 352, 273, 49}}, {w.EndScreen[Label3], {8, 104, 289, 33}},
+                 {w.EndScreen[Label5], {8, 168, 289, 49}}, {w.EndScreen[Label7], {8, 256, 289, 33}}})
+            QCOMPARE(c->geometry(), place);
         for (int i = 0; i < 80; i++) {
             if (i % 9 != 8)
                 QCOMPARE(w.Picture5[i + 1]->x() - w.Picture5[i]->geometry().right(), 3); // a 2-pixel gap
             if (i < 72)
                 QCOMPARE(w.Picture5[i + 9]->y() - w.Picture5[i]->geometry().bottom(), 3);
         }
-        QCOMPARE(w.Picture4->geometry(), QRect(200, 8, 30, 30));
-        QCOMPARE(w.Picture3->geometry(), QRect(232, 8, 30, 30));
-        QCOMPARE(w.Picture2->geometry(), QRect(264, 8, 30, 30));
-        QCOMPARE(w.Picture1->geometry(), QRect(8, 8, 35, 35));
-        QCOMPARE(w.Label1->geometry(), QRect(48, 8, 137, 38));
-        QCOMPARE(w.Label2->geometry(), QRect(16, 352, 273, 49));
-        QCOMPARE(w.EndScreen[Label3]->geometry(), QRect(8, 104, 289, 33));
-        QCOMPARE(w.EndScreen[Label5]->geometry(), QRect(8, 168, 289, 49));
-        QCOMPARE(w.EndScreen[Label7]->geometry(), QRect(8, 256, 289, 33));
         // The lines, the window's plain widgets: Line1 to Line9.
         QList<QRect> lines;
         for (const QWidget *c : w.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
@@ -270,8 +263,7 @@ class TestForm1 : public QObject {
     void startUpShowsTheBoardAndAFreshGame()
     {
         Form1 w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(Shown(w));
         for (int i = 0; i <= 80; i++)
             QVERIFY(w.Picture5[i]->isVisible());
         for (QWidget *end : w.EndScreen)
@@ -286,34 +278,25 @@ class TestForm1 : public QObject {
     void theWindowRendersItsColours()
     {
         Form1 w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(Shown(w));
         QImage im = w.grab().toImage();
         QCOMPARE(im.size(), QSize(GameWidth, GameHeight));
-        const QRgb navy = qRgb(0, 0, 128), black = qRgb(0, 0, 0);
-        QCOMPARE(At(im, 38, 60), navy); // the gap between box 0 and box 1
-        QCOMPARE(At(im, 39, 60), navy);
-        QCOMPARE(At(im, 9, 57), black); // a box corner, outside any ball
-        QCOMPARE(At(im, 2, 2), navy);
-        QCOMPARE(At(im, 250, 4), qRgb(0, 0, 255));
-        QCOMPARE(At(im, 299, 41), qRgb(0, 0, 255));
-        QCOMPARE(At(im, 195, 20), qRgb(0, 0, 255));
-        QCOMPARE(At(im, 100, 405), qRgb(192, 192, 0));
-        QCOMPARE(At(im, 12, 380), qRgb(192, 192, 0));
-        QCOMPARE(At(im, 50, 10), black); // the score label's background
-        QCOMPARE(At(im, 20, 398), black);
-        // Each preview box shows its colour in the middle.
-        QCOMPARE(At(im, 214, 22), PaletteRgb(w.G.State.NextColor[1]));
-        QCOMPARE(At(im, 278, 22), PaletteRgb(w.G.State.NextColor[3]));
-        // The smile's yellow face.
-        QCOMPARE(At(im, 8 + 16, 8 + 8), qRgb(255, 255, 0));
+        const QRgb navy = qRgb(0, 0, 128), black = qRgb(0, 0, 0), blue = qRgb(0, 0, 255), olive = qRgb(192, 192, 0);
+        // In turn: the gap between box 0 and box 1, a box corner outside any
+        // ball, the background, the lines, the score label's and the message's
+        // backgrounds, the middles of the first and last previews, and the
+        // smile's yellow face.
+        QCOMPARE(PixelsDiffer(im, {{38, 60, navy}, {39, 60, navy}, {9, 57, black}, {2, 2, navy}, {250, 4, blue},
+                                   {299, 41, blue}, {195, 20, blue}, {100, 405, olive}, {12, 380, olive},
+                                   {50, 10, black}, {20, 398, black}, {214, 22, PaletteRgb(w.G.State.NextColor[1])},
+                                   {278, 22, PaletteRgb(w.G.State.NextColor[3])}, {8 + 16, 8 + 8, qRgb(255, 255, 0)}}),
+                 QString());
     }
 
     void aBoxKeepsItsPictureWhenHiddenAndShown()
     {
         Form1 w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(Shown(w));
         w.Picture5[30]->hide();
         DrawBall(w.G.View, 30, 5);
         w.Sync();
@@ -322,8 +305,7 @@ class TestForm1 : public QObject {
         QVERIFY(w.Picture5[30]->isVisible());
         QCOMPARE(At(w.Picture5[30]->grab().toImage(), 14, 14), qRgb(0, 255, 255));
         w.hide();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(Shown(w));
         QCOMPARE(At(w.grab().toImage(), 8 + 32 * 3 + 14, 56 + 32 * 3 + 14), qRgb(0, 255, 255));
     }
 
@@ -331,8 +313,7 @@ class TestForm1 : public QObject {
     void aSelectedBallBlinksOnSuccessiveTicks()
     {
         Form1 w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(Shown(w));
         const int16_t box = SelectSpawnedBall(w, 1);
         QCOMPARE(w.G.State.Selected, int16_t(-1));
         QRgb seen[4];
@@ -352,8 +333,7 @@ class TestForm1 : public QObject {
     void aBlinkTickRepaintsOneBox()
     {
         Form1 w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(Shown(w));
         const int16_t box = SelectSpawnedBall(w, 2);
         QCoreApplication::processEvents();
         PaintCounter counter;
@@ -375,8 +355,7 @@ class TestForm1 : public QObject {
     void aClickNeedsPressAndReleaseOnTheSameBox()
     {
         Form1 w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(Shown(w));
         PictureBox *b = w.Picture5[SpawnedBox(w, 1)];
         QTest::mouseClick(b, Qt::RightButton);
         QCOMPARE(w.G.State.Selected, int16_t(0));
@@ -392,8 +371,7 @@ class TestForm1 : public QObject {
     void aWholeGamePlaysThroughTheWindow()
     {
         Form1 w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(Shown(w));
         FixClock(w.G, 4000.5f); // the same game on every run
         QTest::mouseClick(w.Picture1, Qt::LeftButton);
         Random pick{};
@@ -450,8 +428,7 @@ class TestForm1 : public QObject {
     void closingTheWindowEndsTheProgram()
     {
         Form1 w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(Shown(w));
         QTimer::singleShot(50, &w, [&w] { w.close(); });
         QTimer::singleShot(5000, [] { QCoreApplication::exit(7); });
         QCOMPARE(QApplication::exec(), 0);

@@ -3,6 +3,7 @@
 // between screens of ratio 1 and 2 (run on the offscreen platform with the
 // screens of two_screens.json).
 #include "helpers.h"
+#include "window_helpers.h"
 
 #include "ui/window/form1.h"
 #include "ui/platform/gamesize.h"
@@ -20,8 +21,7 @@ class TestHiDpi : public QObject {
     void ballsAreDrawnAtDeviceResolution()
     {
         Form1 w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(Shown(w));
         QCOMPARE(w.devicePixelRatioF(), 2.0);
         QCOMPARE(w.G.View.Boxes[0].Sharp.devicePixelRatio(), 2.0);
         QImage im = w.grab().toImage();
@@ -34,16 +34,11 @@ class TestHiDpi : public QObject {
             const int16_t box = CellIndex(p.x, p.y);
             const Box &b = w.G.View.Boxes[box];
             const QPoint origin(2 * (8 + 32 * (box % 9)), 2 * (56 + 32 * (box / 9)));
-            auto at = [&](int x, int y) { return im.pixel(origin + QPoint(x, y)) | 0xFF000000u; };
             // The disc spans the pixels 2..26 as at ratio 1: 4..53 here.
-            QCOMPARE(at(29, 29), b.FillColor);
-            QCOMPARE(at(10, 29), b.FillColor);
-            QCOMPARE(at(49, 29), b.FillColor);
-            QCOMPARE(at(29, 10), b.FillColor);
-            QCOMPARE(at(2, 29), qRgb(0, 0, 0));
-            QCOMPARE(at(56, 29), qRgb(0, 0, 0));
-            QCOMPARE(at(29, 56), qRgb(0, 0, 0));
-            QCOMPARE(at(1, 1), qRgb(0, 0, 0));
+            const QRgb fill = b.FillColor, black = qRgb(0, 0, 0);
+            QCOMPARE(PixelsDiffer(im, {{29, 29, fill}, {10, 29, fill}, {49, 29, fill}, {29, 10, fill}, {2, 29, black},
+                                       {56, 29, black}, {29, 56, black}, {1, 1, black}}, origin),
+                     QString());
             // Against a nearest-neighbour enlargement of the exact picture,
             // the rim has pixels of its own: in-between shades.
             QImage blown = b.Image.scaled(60, 60, Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -87,8 +82,7 @@ class TestHiDpi : public QObject {
                   [](QScreen *a, QScreen *b) { return a->devicePixelRatio() < b->devicePixelRatio(); });
         Form1 w;
         w.move(screens[0]->geometry().topLeft() + QPoint(40, 40));
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(Shown(w));
         QCOMPARE(w.devicePixelRatioF(), 1.0);
         DrawBurst(w.G.View, w.G.Rnd, 10);
         DrawBall(w.G.View, 10, 5);
@@ -159,9 +153,7 @@ class TestHiDpi : public QObject {
     void theFocusRingIsCrisp()
     {
         Form1 w;
-        w.show();
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        ShowActive(w);
         const QImage plain = w.grab().toImage();
         QTest::keyClick(w.focusWidget(), Qt::Key_Right);
         QCOMPARE(RingPixels(plain, w.grab().toImage(), QRect(2 * 40, 2 * 56, 60, 60), 4), 68 * 68 - 60 * 60);

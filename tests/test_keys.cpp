@@ -165,8 +165,7 @@ class TestKeys : public QObject {
         QFETCH(QString, then);
         Form1 w;
         ShowActive(w);
-        ShowBoard(w, {"1........", ".........", ".........", ".........", "....2....", ".........", ".........",
-                      ".........", "........3"});
+        ShowBoard(w, {"1........", ".........", ".........", ".........", "....2....", "", "", "", "........3"});
         (from == Smile ? static_cast<QWidget *>(w.Picture1) : w.Picture5[from])->setFocus(Qt::OtherFocusReason);
         QCOMPARE(w.Focused(), int16_t(from));
         QStringList typed = keys.split(QStringLiteral(", "));
@@ -271,9 +270,7 @@ class TestKeys : public QObject {
         QTest::keyClick(&w, Qt::Key_7);
         QCOMPARE(w.Focused(), int16_t(80));
         QWidget other;
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
+        ShowActive(other);
         ShowActive(w);
         QTest::keyClicks(&w, QStringLiteral("12"));
         QCOMPARE(w.Focused(), int16_t(1));

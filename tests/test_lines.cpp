@@ -69,30 +69,25 @@ class TestLines : public GameTest {
     {
         LoadDiagonal(G->State, 3, 1);
         QCOMPARE(G->State.LineLen, int16_t(7));
-        QCOMPARE(G->State.LineCells[7].x, int16_t(9));
-        QCOMPARE(G->State.LineCells[7].y, int16_t(7));
+        QCOMPARE(QPoint(G->State.LineCells[7].x, G->State.LineCells[7].y), QPoint(9, 7));
         LoadAntiDiagonal(G->State, 9, 6);
         QCOMPARE(G->State.LineLen, int16_t(4));
-        QCOMPARE(G->State.LineCells[4].x, int16_t(6));
-        QCOMPARE(G->State.LineCells[4].y, int16_t(9));
+        QCOMPARE(QPoint(G->State.LineCells[4].x, G->State.LineCells[4].y), QPoint(6, 9));
         LoadDiagonal(G->State, 9, 9);
         QCOMPARE(G->State.LineLen, int16_t(1));
     }
 
     void splitRunsCutsAtEveryChange()
     {
-        SetBoard(*G, {"..1112...", ".........", ".........", ".........", ".........", ".........", ".........",
-                      ".........", "........."});
+        SetBoard(*G, {"..1112..."});
         LoadRow(G->State, 1);
         SplitRuns(G->State);
         QCOMPARE(G->State.RunCount, int16_t(4));
-        QCOMPARE(G->State.Runs[1].Value, int16_t(0));
-        QCOMPARE(G->State.Runs[1].Length, int16_t(2));
-        QCOMPARE(G->State.Runs[2].Value, int16_t(1));
-        QCOMPARE(G->State.Runs[2].Length, int16_t(3));
-        QCOMPARE(G->State.Runs[2].Cells[1].x, int16_t(3));
-        QCOMPARE(G->State.Runs[4].Length, int16_t(3));
-        QCOMPARE(G->State.Runs[5].Length, int16_t(0));
+        // Two empty, then three 1s from column 3; the last run three long, and none after it.
+        const auto *r = G->State.Runs;
+        QCOMPARE((QList<int16_t>{r[1].Value, r[1].Length, r[2].Value, r[2].Length, r[2].Cells[1].x, r[4].Length,
+                                 r[5].Length}),
+                 (QList<int16_t>{0, 2, 1, 3, 3, 3, 0}));
     }
 
     // A row of five and a column of five sharing a ball: both score in full
@@ -100,8 +95,7 @@ class TestLines : public GameTest {
     // before: B = 6, L = 2, S = 1, so the score rises by 12, "Bonus!!!".
     void crossingLinesScoreTwiceAndMarkOnce()
     {
-        SetBoard(*G, {"..4......", "..4......", "44444....", "..4......", "..4......", ".........", ".........",
-                      ".........", "........."});
+        SetBoard(*G, {"..4......", "..4......", "44444....", "..4......", "..4......"});
         CheckLines(*G);
         QCOMPARE(G->State.RunsScored, int16_t(2));
         QCOMPARE(MarkedCount(), int16_t(9));
@@ -118,25 +112,23 @@ class TestLines : public GameTest {
     // line of six with +6; a move that clears nothing resets the streak.
     void theStreakBonusGrowsWithEveryClearingCheck()
     {
-        const char *five[] = {"11111....", ".........", ".........", ".........", ".........",
-                              ".........", ".........", ".........", "........."};
-        SetBoard(*G, {five[0], five[1], five[2], five[3], five[4], five[5], five[6], five[7], five[8]});
+        SetBoard(*G, {"11111...."});
         CheckLines(*G);
         QCOMPARE(G->State.Score, int16_t(3));
         QCOMPARE(G->View.MessageCaption, QString());
-        SetBoard(*G, {five[0], five[1], five[2], five[3], five[4], five[5], five[6], five[7], five[8]});
+        SetBoard(*G, {"11111...."});
         CheckLines(*G);
         QCOMPARE(G->State.Score, int16_t(7));
         QCOMPARE(G->State.Streak, int16_t(2));
         QCOMPARE(G->View.MessageCaption, QStringLiteral("Bonus!!!"));
         SetLabel2(G->View, QString());
-        SetBoard(*G, {"222222...", five[1], five[2], five[3], five[4], five[5], five[6], five[7], five[8]});
+        SetBoard(*G, {"222222..."});
         CheckLines(*G);
         QCOMPARE(G->State.Score, int16_t(13));
         QCOMPARE(G->State.Streak, int16_t(3));
         QCOMPARE(G->View.MessageCaption, QStringLiteral("Bonus!!!"));
         SetLabel2(G->View, QString());
-        SetBoard(*G, {"2........", five[1], five[2], five[3], five[4], five[5], five[6], five[7], five[8]});
+        SetBoard(*G, {"2........"});
         CheckLines(*G);
         QCOMPARE(G->State.Score, int16_t(13));
         QCOMPARE(G->State.Streak, int16_t(0));
@@ -150,8 +142,7 @@ class TestLines : public GameTest {
     {
         G->State.Streak = 2;
         G->State.Score = 100;
-        SetBoard(*G, {"5........", "5........", "555555...", "5........", "5........", ".........", ".........",
-                      ".........", "........."});
+        SetBoard(*G, {"5........", "5........", "555555...", "5........", "5........"});
         CheckLines(*G);
         QCOMPARE(G->State.Score, int16_t(118));
         QCOMPARE(G->View.MessageCaption, QStringLiteral("Bonus!!!"));
@@ -162,13 +153,11 @@ class TestLines : public GameTest {
     {
         G->State.Score = 32760;
         G->State.Streak = 4;
-        SetBoard(*G, {"..4......", "..4......", "44444....", "..4......", "..4......", ".........", ".........",
-                      ".........", "........."});
+        SetBoard(*G, {"..4......", "..4......", "44444....", "..4......", "..4......"});
         CheckLines(*G);
         QCOMPARE(G->State.Score, int16_t(32767));
         QCOMPARE(G->View.ScoreCaption, QStringLiteral("32767"));
-        SetBoard(*G, {"66666....", ".........", ".........", ".........", ".........", ".........", ".........",
-                      ".........", "........."});
+        SetBoard(*G, {"66666...."});
         CheckLines(*G);
         QCOMPARE(G->State.Score, int16_t(32767));
     }

@@ -22,11 +22,8 @@ class TestNewGame : public GameTest {
             QVERIFY(ShowsBall(G->View, CellIndex(s.NewPos[i].x, s.NewPos[i].y), c));
             QVERIFY(ShowsBall(G->View, PreviewBox(i), s.NextColor[i]));
         }
-        QCOMPARE(s.Score, int16_t(0));
-        QCOMPARE(s.Selected, int16_t(0));
-        QCOMPARE(s.Blinking, int16_t(0));
-        QCOMPARE(s.IsGameOver, int16_t(0));
-        QCOMPARE(s.Streak, int16_t(0));
+        // The score, the selection, the blink, the end and the streak.
+        QCOMPARE((QList<int16_t>{s.Score, s.Selected, s.Blinking, s.IsGameOver, s.Streak}), QList<int16_t>(5, 0));
         QCOMPARE(G->View.ScoreCaption, QStringLiteral("0"));
         QCOMPARE(G->View.MessageCaption, QString());
         for (bool v : G->View.EndVisible)
@@ -47,12 +44,11 @@ class TestNewGame : public GameTest {
         ScriptRandom(G->Rnd, v, 9);
         Form_Load(*G);
         QCOMPARE(G->Rnd.Drawn, uint64_t(9));
-        QCOMPARE(G->State.Board(1, 1), int16_t(1));
-        QCOMPARE(G->State.Board(5, 6), int16_t(2)); // entry 41 of the 80 left
-        QCOMPARE(G->State.Board(9, 9), int16_t(3));
-        QCOMPARE(G->State.NextColor[1], int16_t(4));
-        QCOMPARE(G->State.NextColor[2], int16_t(5));
-        QCOMPARE(G->State.NextColor[3], int16_t(6));
+        // (5, 6) is entry 41 of the 80 left.
+        QCOMPARE(BoardRows(*G), QStringLiteral("1........\n.........\n.........\n.........\n.........\n....2....\n"
+                                               ".........\n.........\n........3\n"));
+        const int16_t *next = G->State.NextColor;
+        QCOMPARE((QList<int16_t>{next[1], next[2], next[3]}), (QList<int16_t>{4, 5, 6}));
         CheckFreshGame();
     }
 
@@ -86,8 +82,7 @@ class TestNewGame : public GameTest {
     void startedMidBlinkTheOldBallIsCleared()
     {
         Form_Load(*G);
-        SetBoard(*G, {".........", ".........", ".........", ".........", "....6....", ".........", ".........",
-                      ".........", "........."});
+        SetBoard(*G, {".........", ".........", ".........", ".........", "....6...."});
         Picture5_Click(*G, 40);
         Timer1_Timer(*G);
         QVERIFY(IsBlank(G->View, 40));
@@ -104,8 +99,7 @@ class TestNewGame : public GameTest {
     void aNewBallInTheLastSelectedCellShowsItsOwnColour()
     {
         Form_Load(*G);
-        SetBoard(*G, {"6........", ".........", ".........", ".........", ".........", ".........", ".........",
-                      ".........", "........."});
+        SetBoard(*G, {"6........"});
         Picture5_Click(*G, 0);
         const float here[] = {0.0f, 0.5f, 0.5f, 0.5f, 0, 0, 0, 0, 0};
         ScriptRandom(G->Rnd, here, 9);
@@ -118,8 +112,7 @@ class TestNewGame : public GameTest {
     void startedMidCountdownTheBurstCellsAreEmptiedAtOnce()
     {
         Form_Load(*G);
-        SetBoard(*G, {"22222....", ".........", ".........", ".........", ".........", ".........", ".........",
-                      ".........", "........."});
+        SetBoard(*G, {"22222...."});
         CheckLines(*G);
         QCOMPARE(G->State.ClearPending, int16_t(-1));
         Timer1_Timer(*G);
@@ -139,9 +132,7 @@ class TestNewGame : public GameTest {
     void startedFromTheEndScreenTheBoardComesBack()
     {
         Form_Load(*G);
-        for (int16_t x = 1; x <= 9; x++)
-            for (int16_t y = 1; y <= 9; y++)
-                G->State.Board(x, y) = static_cast<int16_t>((x + 2 * y) % 6 + 1);
+        LeaveFree(0);
         Picture5_Click(*G, 10); // the click finds the board full
         QCOMPARE(G->State.IsGameOver, int16_t(-1));
         QVERIFY(!G->View.Boxes[10].Visible);

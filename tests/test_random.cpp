@@ -11,13 +11,10 @@ class TestRandom : public GameTest {
   private slots:
     void roundingGoesHalvesToEven()
     {
-        QCOMPARE(RoundHalfEven(0.5f), int16_t(0));
-        QCOMPARE(RoundHalfEven(1.5f), int16_t(2));
-        QCOMPARE(RoundHalfEven(2.5f), int16_t(2));
-        QCOMPARE(RoundHalfEven(4.5f), int16_t(4));
-        QCOMPARE(RoundHalfEven(2.4999f), int16_t(2));
-        QCOMPARE(RoundHalfEven(2.5001f), int16_t(3));
-        QCOMPARE(RoundHalfEven(0.0f), int16_t(0));
+        QList<int16_t> rounded;
+        for (const float v : {0.5f, 1.5f, 2.5f, 4.5f, 2.4999f, 2.5001f, 0.0f})
+            rounded << RoundHalfEven(v);
+        QCOMPARE(rounded, (QList<int16_t>{0, 2, 2, 4, 2, 3, 0}));
     }
 
     void randomValuesStayBelowOne()

@@ -12,11 +12,12 @@
 class TestSupply : public GameTest {
     Q_OBJECT
 
-    CellPos Pick()
+    // The cell picked, as x and y; (77, 77) where none is.
+    QPoint Pick()
     {
         CellPos p{77, 77};
         PickNewCell(*G, p);
-        return p;
+        return {p.x, p.y};
     }
 
   private slots:
@@ -64,9 +65,7 @@ class TestSupply : public GameTest {
             LeaveFree(5);
             ClearReserved(G->State);
             ScriptRandom(G->Rnd, v + i, 1);
-            CellPos p = Pick();
-            QCOMPARE(p.x, int16_t(1));
-            QCOMPARE(p.y, want[i]);
+            QCOMPARE(Pick(), QPoint(1, want[i]));
             QCOMPARE(G->State.Reserved(1, want[i]), int16_t(-1));
         }
     }
@@ -74,27 +73,19 @@ class TestSupply : public GameTest {
     void pickFollowsTraversalOrderAndSkipsReservedCells()
     {
         LeaveFree(0);
-        G->State.Board(3, 2) = 0;
-        G->State.Board(2, 7) = 0;
-        G->State.Board(5, 1) = 0;
+        G->State.Board(3, 2) = G->State.Board(2, 7) = G->State.Board(5, 1) = 0;
         G->State.Reserved(2, 7) = -1;
         const float v[] = {0.0f, 0.9999f};
         ScriptRandom(G->Rnd, v, 2);
-        CellPos first = Pick();
-        QCOMPARE(first.x, int16_t(3));
-        QCOMPARE(first.y, int16_t(2));
-        CellPos last = Pick();
-        QCOMPARE(last.x, int16_t(5));
-        QCOMPARE(last.y, int16_t(1));
+        QCOMPARE(Pick(), QPoint(3, 2)); // the first
+        QCOMPARE(Pick(), QPoint(5, 1)); // the last
     }
 
     void oneFreeCellIsTakenAndStillCostsAValue()
     {
         LeaveFree(0);
         G->State.Board(6, 4) = 0;
-        CellPos p = Pick();
-        QCOMPARE(p.x, int16_t(6));
-        QCOMPARE(p.y, int16_t(4));
+        QCOMPARE(Pick(), QPoint(6, 4));
         QCOMPARE(G->Rnd.Drawn, uint64_t(1));
         QCOMPARE(G->State.IsGameOver, int16_t(0));
     }
@@ -102,9 +93,7 @@ class TestSupply : public GameTest {
     void noFreeCellEndsTheGameWithoutAValue()
     {
         LeaveFree(0);
-        CellPos p = Pick();
-        QCOMPARE(p.x, int16_t(77));
-        QCOMPARE(p.y, int16_t(77));
+        QCOMPARE(Pick(), QPoint(77, 77));
         QCOMPARE(G->Rnd.Drawn, uint64_t(0));
         QCOMPARE(G->State.IsGameOver, int16_t(-1));
         QCOMPARE(G->View.MessageCaption, QStringLiteral("Game Over!"));
@@ -112,8 +101,7 @@ class TestSupply : public GameTest {
         // Once over, a pick searches nothing, even with cells free.
         G->State.Board(1, 1) = 0;
         SetLabel2(G->View, QString());
-        p = Pick();
-        QCOMPARE(p.x, int16_t(77));
+        QCOMPARE(Pick(), QPoint(77, 77));
         QCOMPARE(G->Rnd.Drawn, uint64_t(0));
         QCOMPARE(G->View.MessageCaption, QStringLiteral("Game Over!"));
     }
@@ -127,7 +115,7 @@ class TestSupply : public GameTest {
         for (int i = 0; i < n; i++) {
             LeaveFree(5);
             ClearReserved(G->State);
-            count[Pick().y]++;
+            count[Pick().y()]++;
         }
         const double want[6] = {0, 0.125, 0.25, 0.25, 0.25, 0.125};
         for (int k = 1; k <= 5; k++)

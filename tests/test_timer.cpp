@@ -14,8 +14,7 @@ class TestTimer : public GameTest {
   private slots:
     void aTickWithNothingToDoChangesNothing()
     {
-        SetBoard(*G, {"1........", ".........", ".........", ".........", ".........", ".........", ".........",
-                      ".........", "........."});
+        SetBoard(*G, {"1........"});
         GameState before = G->State;
         Timer1_Timer(*G);
         QCOMPARE(std::memcmp(&before, &G->State, sizeof before), 0);
@@ -117,8 +116,7 @@ class TestTimer : public GameTest {
 
     void removeMarkedBallsEmptiesCellsAndKeepsTheMarks()
     {
-        SetBoard(*G, {"11111....", ".........", ".........", ".........", ".........", ".........", ".........",
-                      ".........", "........."});
+        SetBoard(*G, {"11111...."});
         for (int16_t x = 1; x <= 5; x++)
             G->State.Marked(x, 1) = -1;
         RemoveMarkedBalls(*G);

@@ -24,8 +24,7 @@ class TestTurn : public QObject {
     // countdown runs.
     void BurstTopRowAndSelectTheSix()
     {
-        SetBoard(*G, {"3333.....", ".........", ".........", "....3....", "........6", ".........", ".........",
-                      ".........", "........."});
+        SetBoard(*G, {"3333.....", ".........", ".........", "....3....", "........6"});
         Click(5, 4);
         Click(5, 1);
         Click(9, 5);
@@ -37,11 +36,9 @@ class TestTurn : public QObject {
         G = new Game;
         InitTestGame(*G);
         Form_Load(*G);
-        SetBoard(*G, {"1........", ".........", ".........", ".........", ".........", ".........", ".........",
-                      ".........", "........2"});
-        G->State.NextColor[1] = 4;
-        G->State.NextColor[2] = 5;
-        G->State.NextColor[3] = 6;
+        SetBoard(*G, {"1........", "", "", "", "", "", "", "", "........2"});
+        for (int16_t slot = 1; slot <= 3; slot++)
+            G->State.NextColor[slot] = int16_t(slot + 3);
         ScriptRandom(G->Rnd, nullptr, 0); // count from here
     }
     void cleanup() { delete G; }
@@ -58,12 +55,9 @@ class TestTurn : public QObject {
     void clickingABallSelectsItAndItBlinks()
     {
         Click(1, 1);
-        QCOMPARE(G->State.Selected, int16_t(-1));
-        QCOMPARE(G->State.SelX, int16_t(1));
-        QCOMPARE(G->State.SelY, int16_t(1));
-        QCOMPARE(G->State.SelColor, int16_t(1));
-        QCOMPARE(G->State.Blinking, int16_t(-1));
-        QCOMPARE(G->State.BlinkIndex, int16_t(0));
+        const GameState &s = G->State;
+        QCOMPARE((QList<int16_t>{s.Selected, s.SelX, s.SelY, s.SelColor, s.Blinking, s.BlinkIndex}),
+                 (QList<int16_t>{-1, 1, 1, 1, -1, 0}));
         Timer1_Timer(*G);
         QVERIFY(IsBlank(G->View, 0));
     }
@@ -88,8 +82,7 @@ class TestTurn : public QObject {
     // reachable cell moves it without a new selection.
     void aRefusedMoveSaysNoWayAndKeepsTheBall()
     {
-        SetBoard(*G, {"1........", ".........", ".........", ".........", ".........", ".........", ".........",
-                      ".......33", ".......3."});
+        SetBoard(*G, {"1........", "", "", "", "", "", "", ".......33", ".......3."});
         Click(1, 1);
         Timer1_Timer(*G); // hidden at the moment of the click
         Click(9, 9);
@@ -114,15 +107,11 @@ class TestTurn : public QObject {
         ScriptRandom(G->Rnd, v, 6);
         Click(5, 5);
         QCOMPARE(G->Rnd.Drawn, uint64_t(6));
-        QCOMPARE(CountBalls(*G), int16_t(5));
-        QCOMPARE(G->State.Board(5, 5), int16_t(1));
         // The first free cells in column order: (1, 1) is free again.
-        QCOMPARE(G->State.Board(1, 1), int16_t(4));
-        QCOMPARE(G->State.Board(1, 2), int16_t(5));
-        QCOMPARE(G->State.Board(1, 3), int16_t(6));
-        QCOMPARE(G->State.NextColor[1], int16_t(1));
-        QCOMPARE(G->State.NextColor[2], int16_t(2));
-        QCOMPARE(G->State.NextColor[3], int16_t(3));
+        QCOMPARE(BoardRows(*G), QStringLiteral("4........\n5........\n6........\n.........\n....1....\n.........\n"
+                                               ".........\n.........\n........2\n"));
+        const int16_t *next = G->State.NextColor;
+        QCOMPARE((QList<int16_t>{next[1], next[2], next[3]}), (QList<int16_t>{1, 2, 3}));
         QVERIFY(ShowsBall(G->View, PreviewBox(1), 1));
         QVERIFY(ShowsBall(G->View, PreviewBox(3), 3));
         QCOMPARE(G->State.Selected, int16_t(0));
@@ -131,8 +120,7 @@ class TestTurn : public QObject {
 
     void aMoveThatClearsBringsNoSpawn()
     {
-        SetBoard(*G, {"3333.....", ".........", ".........", "....3....", ".........", ".........", ".........",
-                      ".........", "........."});
+        SetBoard(*G, {"3333.....", ".........", ".........", "....3...."});
         Click(5, 4);
         Click(5, 1);
         QCOMPARE(CountBalls(*G), int16_t(0));
@@ -140,9 +128,8 @@ class TestTurn : public QObject {
         QCOMPARE(G->View.ScoreCaption, QStringLiteral("3"));
         QCOMPARE(G->State.Selected, int16_t(0));
         QCOMPARE(G->Rnd.Drawn, uint64_t(5 * 500)); // the bursts, and no spawn
-        Timer1_Timer(*G);
-        Timer1_Timer(*G);
-        Timer1_Timer(*G);
+        for (int i = 0; i < 3; i++)
+            Timer1_Timer(*G);
         for (int16_t x = 1; x <= 5; x++)
             QVERIFY(IsBlank(G->View, CellIndex(x, 1)));
         QCOMPARE(CheckInvariants(*G), QString());
@@ -157,9 +144,8 @@ class TestTurn : public QObject {
         Click(3, 1); // into a burst cell, while the countdown runs
         QCOMPARE(G->State.Board(3, 1), int16_t(6));
         QVERIFY(ShowsBall(G->View, CellIndex(3, 1), 6));
-        Timer1_Timer(*G);
-        Timer1_Timer(*G);
-        Timer1_Timer(*G);
+        for (int i = 0; i < 3; i++)
+            Timer1_Timer(*G);
         QCOMPARE(G->State.Board(3, 1), int16_t(6));
         QVERIFY(ShowsBall(G->View, CellIndex(3, 1), 6));
         QCOMPARE(CheckInvariants(*G), QString());
@@ -207,19 +193,10 @@ class TestTurn : public QObject {
         QFETCH(int, score);
         QFETCH(QString, message);
         GameState &s = G->State;
-        for (int16_t x = 1; x <= 9; x++)
-            for (int16_t y = 1; y <= 9; y++)
-                s.Board(x, y) = static_cast<int16_t>((x + 2 * y) % 6 + 1); // no two alike side by side
-        for (int16_t y = 1; y <= 5; y++)
-            s.Board(1, y) = 6;
-        for (int16_t x = 5; x <= 9; x++)
-            s.Board(x, 9) = 6;
-        s.Board(1, 3) = 0;
-        s.Board(7, 9) = 0;
-        s.Board(5, 5) = 0;
-        for (int16_t x = 1; x <= 9; x++)
-            for (int16_t y = 1; y <= 9; y++)
-                s.Board(x, y) ? DrawBall(G->View, CellIndex(x, y), s.Board(x, y)) : EraseCell(G->View, CellIndex(x, y));
+        // No two alike side by side, but the sixes of column 1 and row 9,
+        // each a ball short of five.
+        SetBoard(*G, {"656123456", "612345612", ".34561234", "656123456", "6123.5612", "234561234", "456123456",
+                      "612345612", "234566.66"});
         s.NextColor[1] = 6;
         s.NextColor[2] = 2;
         s.NextColor[3] = static_cast<int16_t>(third);

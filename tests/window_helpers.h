@@ -40,15 +40,20 @@ inline int16_t SelectSpawnedBall(Form1 &w, int16_t slot)
 }
 
 // Sets the board's rows from the top, those not given empty, and shows it.
-inline void ShowBoard(Form1 &w, QStringList rows)
+inline void ShowBoard(Form1 &w, const QStringList &rows)
 {
-    while (rows.size() < 9)
-        rows << QStringLiteral(".........");
     SetBoard(w.G, rows);
     w.Sync();
 }
 
-inline void ShowActive(Form1 &w)
+// Shows a window and waits until it is drawn: QVERIFY(Shown(w)).
+inline bool Shown(QWidget &w)
+{
+    w.show();
+    return QTest::qWaitForWindowExposed(&w);
+}
+
+inline void ShowActive(QWidget &w)
 {
     w.show();
     w.activateWindow();
