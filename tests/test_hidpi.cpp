@@ -11,6 +11,8 @@
 #include "ui/window/art.h"
 #include "screen/draw.h"
 
+#include "resources/smile64.xpm"
+
 #include <QPainter>
 #include <QScreen>
 #include <QTest>
@@ -102,7 +104,7 @@ class TestHiDpi : public QObject {
         smile.setDevicePixelRatio(1);
         QImage art(64, 64, QImage::Format_RGB32);
         art.fill(qRgb(0, 0, 128));
-        QPainter(&art).drawPixmap(0, 0, QPixmap(QStringLiteral(":/smile64.xpm")));
+        QPainter(&art).drawPixmap(0, 0, QPixmap(smile64));
         QCOMPARE(smile, art);
         QCOMPARE(w.Picture1->cursor().pixmap().width(), 64);
         QCOMPARE(w.Picture1->cursor().hotSpot(), QPoint(24, 2));

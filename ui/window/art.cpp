@@ -3,15 +3,40 @@
 #include "ui/window/art.h"
 
 #include <QtMath>
+#include <cstring>
+
+// The pixel art is C, built in: it is there at the start without a lookup
+// of the image readers.
+#include "resources/hand32.xpm"
+#include "resources/hand64.xpm"
+#include "resources/hand96.xpm"
+#include "resources/icon16.xpm"
+#include "resources/icon32.xpm"
+#include "resources/icon64.xpm"
+#include "resources/icon96.xpm"
+#include "resources/smile32.xpm"
+#include "resources/smile64.xpm"
+#include "resources/smile96.xpm"
 
 namespace {
 const int ArtSizes[] = {32, 40, 48, 56, 64, 80, 96};
 
+struct PixelArt {
+    const char *Name;
+    int Size;
+    const char *const *Xpm;
+};
+const PixelArt Drawn[] = {{"hand", 32, hand32},   {"hand", 64, hand64},   {"hand", 96, hand96},
+                          {"icon", 32, icon32},   {"icon", 64, icon64},   {"icon", 96, icon96},
+                          {"smile", 32, smile32}, {"smile", 64, smile64}, {"smile", 96, smile96}};
+
 QPixmap Load(const char *name, int size)
 {
     // Whole ratios have pixel art; the ones between are smooth.
-    const char *kind = size % 32 == 0 ? "xpm" : "png";
-    return QPixmap(QStringLiteral(":/%1%2.%3").arg(QLatin1String(name)).arg(size).arg(QLatin1String(kind)));
+    for (const PixelArt &a : Drawn)
+        if (a.Size == size && !std::strcmp(a.Name, name))
+            return QPixmap(a.Xpm);
+    return QPixmap(QStringLiteral(":/%1%2.png").arg(QLatin1String(name)).arg(size));
 }
 } // namespace
 
@@ -64,8 +89,8 @@ QCursor HandCursor(qreal ratio, bool wayland)
 QIcon WindowIcon(qreal ratio)
 {
     QIcon icon;
-    icon.addPixmap(QPixmap(QStringLiteral(":/icon16.xpm")));
-    icon.addPixmap(QPixmap(QStringLiteral(":/icon32.xpm")));
+    icon.addPixmap(QPixmap(icon16));
+    icon.addPixmap(QPixmap(icon32));
     if (ratio > 1) {
         QPixmap dense = ArtAt("icon", ratio);
         dense.setDevicePixelRatio(1); // listed by its device size

@@ -36,7 +36,11 @@ void Form1::FollowRatio()
         return;
     ArtRatio = ratio;
     SetSharpRatio(G.View, ratio);
-    DrawSymbols(Symbols, ratio);
+    // The symbols are drawn when they are first shown at this ratio.
+    for (QImage &p : Symbols.Pictures)
+        p = QImage();
+    if (Symbols.Shown)
+        DrawSymbols(Symbols, ratio);
     Picture1->SetPixmap(ArtAt("smile", ratio));
     Picture1->setCursor(HandCursor(ratio, OnWayland()));
     setWindowIcon(WindowIcon(ratio));
@@ -76,6 +80,8 @@ void Form1::Sync()
 void Form1::ShowSymbols(bool shown)
 {
     Symbols.Shown = shown;
+    if (shown && Symbols.Pictures[1].isNull())
+        DrawSymbols(Symbols, ArtRatio);
     for (int16_t i = 0; i < BoxCount; i++)
         if (BallOnTop(G.View.Boxes[i]))
             BoxWidget(Reader, i)->update();
