@@ -34,6 +34,14 @@ QString WithCount(QString text, int n)
 void LoadLanguage(const QLocale &locale)
 {
     (void)Plurals.load(QStringLiteral(":/i18n/quintet_en.qm"));
+    // English, and the C locale, are the game's own texts and Qt's: the
+    // other two are left empty, and nothing is looked for.
+    const QString first = locale.uiLanguages().value(0);
+    if (first == QLatin1String("C") || first.startsWith(QLatin1String("en"))) {
+        (void)GameTexts.load(nullptr, 0);
+        (void)QtOwn.load(nullptr, 0);
+        return;
+    }
     (void)GameTexts.load(locale, QLatin1String(CommandName), QStringLiteral("_"), QStringLiteral(":/i18n"));
     (void)QtOwn.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                   QLibraryInfo::path(QLibraryInfo::TranslationsPath));
