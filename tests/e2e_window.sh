@@ -333,10 +333,12 @@ step_move() {
     click_box "$m"
     click_box "$moved_to"
 }
-# The ball shows where it went, or the line it made has gone (a blinking ball
-# hides one at most); from one grab.
+# The ball shows where it went, or a line through it has gone: the one the
+# move made, or one that the three new balls made with it (then at least five
+# went and three came); from one grab. A move that did not happen leaves one
+# ball fewer at most, the blinking one.
 landed() {
-    board_readable && { [ "${BOARD[$moved_to]}" = "$moved_colour" ] || [ "$(count_balls)" -le $((balls_before - 4)) ]; }
+    board_readable && { [ "${BOARD[$moved_to]}" = "$moved_colour" ] || [ "$(count_balls)" -le $((balls_before - 2)) ]; }
 }
 arrived() { until_true 10 landed; }
 
