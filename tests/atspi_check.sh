@@ -78,11 +78,19 @@ pids+=($!)
 export SPEECHD_ADDRESS=unix_socket:$work/run/speechd.sock
 for _ in $(seq 600); do [ -S "$work/run/speechd.sock" ] && break; sleep 0.1; done
 
-/usr/bin/python3 "$client" orca "$work/orca.log" >"$work/orca.out" 2>&1 &
-pids+=($!)
-orca=$!
-for _ in $(seq 600); do grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$work/orca.log" 2>/dev/null && break; sleep 0.1; done
-grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$work/orca.log" || fail "Orca did not start"
+# Orca with its debug log in $1, in the environment that follows; waits
+# until it has said something.
+start_orca() {
+    local log=$1
+    shift
+    env "$@" /usr/bin/python3 "$client" orca "$log" >"$log.out" 2>&1 &
+    pids+=($!)
+    orca=$!
+    for _ in $(seq 600); do grep -q "SPEECH OUTPUT" "$log" 2>/dev/null && break; sleep 0.1; done
+    grep -q "SPEECH OUTPUT" "$log" || fail "Orca did not start"
+}
+start_orca "$work/orca.log"
+grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$work/orca.log" || fail "Orca did not say it is on"
 
 # Qt turns its AT-SPI bridge on for a screen reader; these keep it on.
 game() {
@@ -101,10 +109,7 @@ stop "$game" "$orca"
 # Orca and the game in the Chinese locale, which glibc builds here for them.
 localedef -i zh_CN -f UTF-8 "$work/locale/zh_CN.UTF-8" || fail "no zh_CN locale"
 export LOCPATH=$work/locale
-LANG=zh_CN.UTF-8 /usr/bin/python3 "$client" orca "$work/orca-zh.log" >"$work/orca-zh.out" 2>&1 &
-pids+=($!)
-orca=$!
-for _ in $(seq 600); do grep -q "SPEECH OUTPUT" "$work/orca-zh.log" 2>/dev/null && break; sleep 0.1; done
+start_orca "$work/orca-zh.log" LANG=zh_CN.UTF-8
 game env LANG=zh_CN.UTF-8
 /usr/bin/python3 "$client" chinese "$game" "$work/orca-zh.log" || fail "Chinese"
 stop "$game" "$orca"

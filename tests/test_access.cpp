@@ -186,8 +186,11 @@ class TestAccess : public QObject {
 
         const GameState &s = w.G.State;
         auto namesSayTheBoard = [&w, &s] {
-            for (int16_t i = 0; i <= 80; i++)
-                QCOMPARE(Name(w.Picture5[i]), CellName(i % 9 + 1, i / 9 + 1, s.Board(i % 9 + 1, i / 9 + 1), false));
+            for (int16_t i = 0; i <= 80; i++) {
+                int16_t x, y;
+                CellXY(i, x, y);
+                QCOMPARE(Name(w.Picture5[i]), CellName(x, y, s.Board(x, y), false));
+            }
         };
         namesSayTheBoard();
         int balls = 0;

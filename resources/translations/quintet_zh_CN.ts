@@ -417,7 +417,7 @@
     <message>
         <source>row %1, column %2</source>
         <comment>after from</comment>
-        <extracomment>The cell a diagonal starts from, in the answer to X (&quot;Diagonal down from row 1, column 3&quot;).</extracomment>
+        <extracomment>The cell a diagonal starts from, in the answer to X (&quot;Diagonal down from row 1, column 3&quot;): for a language that puts a place after &quot;from&quot; in another case.</extracomment>
         <translation>第%1行第%2列</translation>
     </message>
     <message>

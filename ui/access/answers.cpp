@@ -49,18 +49,12 @@ QString LinesThrough(const Game &g, int16_t box)
     CellXY(box, x, y);
     const int16_t down = std::min(x - 1, y - 1), up = std::min(x - 1, BoardSize - y);
     const int16_t dx = x - down, dy = y - down, ux = x - up, uy = y + up;
-    // A language that puts a place after "from" in another case has a phrase
-    // of its own for it.
-    auto from = [](int16_t px, int16_t py) {
-        //: The cell a diagonal starts from, in the answer to X ("Diagonal down from row 1, column 3").
-        return QCoreApplication::translate("Names", "row %1, column %2", "after from").arg(py).arg(px);
-    };
     //: The answer to X: the row, the column and the two diagonals through the focused cell, each as runs from its first
     //: cell. %5 and %7 are places ("row 1, column 3").
     return QCoreApplication::translate("Answers",
                                        "Row %1: %2. Column %3: %4. Diagonal down from %5: %6. Diagonal up from %7: %8.")
-        .arg(QString::number(y), Runs(s, 1, y, 1, 0), QString::number(x), Runs(s, x, 1, 0, 1), from(dx, dy),
-             Runs(s, dx, dy, 1, 1), from(ux, uy), Runs(s, ux, uy, 1, -1));
+        .arg(QString::number(y), Runs(s, 1, y, 1, 0), QString::number(x), Runs(s, x, 1, 0, 1), PlaceAfterFrom(dx, dy),
+             Runs(s, dx, dy, 1, 1), PlaceAfterFrom(ux, uy), Runs(s, ux, uy, 1, -1));
 }
 
 QString GameSummary(const Game &g)

@@ -161,6 +161,13 @@ QString PlaceName(int16_t x, int16_t y)
     return QCoreApplication::translate("Names", "row %1, column %2").arg(y).arg(x);
 }
 
+QString PlaceAfterFrom(int16_t x, int16_t y)
+{
+    //: The cell a diagonal starts from, in the answer to X ("Diagonal down from row 1, column 3"): for a language
+    //: that puts a place after "from" in another case.
+    return QCoreApplication::translate("Names", "row %1, column %2", "after from").arg(y).arg(x);
+}
+
 QString PlaceOfBox(int16_t box)
 {
     int16_t x, y;

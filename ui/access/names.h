@@ -25,6 +25,9 @@ QString BallsHeading(int16_t c, int n, const QString &places);
 QString PlaceName(int16_t x, int16_t y);
 // The same for a cell box 0..80.
 QString PlaceOfBox(int16_t box);
+// The place of the cell in column x, row y after "from" ("Diagonal down from
+// row 1, column 3"), which some languages put in another case.
+QString PlaceAfterFrom(int16_t x, int16_t y);
 // "Row 3, column 5: red ball", with ", selected" for the selected ball.
 QString CellName(int16_t x, int16_t y, int16_t value, bool selected);
 // "Next ball 2: green".
